@@ -1,0 +1,50 @@
+// The drill material: a circular doubly linked list of entries with one end
+// marker, and the process-wide cursor `current` that walks it.
+#pragma once
+
+#include <cstdint>
+
+// One drill item. The widths are fixed by the practice-file format; every
+// field is a NUL-terminated string in the active ANSI code page.
+struct CharEntry {
+    char character[3]; // one double-byte character and its NUL
+    char code[5];      // the Wubi code: at most four letters
+    char reason[80];   // shown with the code after the third wrong answer
+};
+
+struct CharNode {
+    CharNode* next;
+    CharNode* previous;
+    CharEntry entry;
+};
+
+class CharTable {
+public:
+    CharTable();
+    ~CharTable();
+    CharTable(const CharTable&) = delete;
+    CharTable& operator=(const CharTable&) = delete;
+
+    // Releases every entry; the end marker stays. The caller re-seats `current`.
+    void clear();
+    // Copies `entry` to a new node at the end. False, with the table unchanged,
+    // when no memory can be had for the node.
+    bool append(const CharEntry& entry);
+
+    CharNode* first() { return marker_.next; }
+    CharNode* end() { return &marker_; }
+    const CharNode* first() const { return marker_.next; }
+    const CharNode* end() const { return &marker_; }
+    static CharNode* next(CharNode* position) { return position->next; }
+    static CharNode* previous(CharNode* position) { return position->previous; }
+    std::uint32_t count() const { return count_; }
+
+private:
+    // Part of the table itself, so building an empty table cannot fail.
+    CharNode marker_;
+    std::uint32_t count_ = 0;
+};
+
+// The process-wide material and the entry being drilled (or the end marker).
+extern CharTable charTable;
+extern CharNode* current;

@@ -1,0 +1,41 @@
+// The rules of an ANSI code page that the field copy and the answer comparison
+// follow. The active one is chosen once, at start-up, from the system.
+#pragma once
+
+#include <cstddef>
+
+struct CodePage {
+    unsigned number = 0;
+    // False for single-byte code pages and when the system could not be asked:
+    // then copies are plain byte copies and comparisons fold only A-Z.
+    bool multibyte = false;
+    bool isLeadByte[256] = {};
+    // The form a single byte compares as: its lower case where the system
+    // classes it as upper case, else the byte itself.
+    unsigned char comparesAs[256] = {};
+    // The locale whose rules upper-case double-byte characters.
+    unsigned locale = 0;
+};
+
+// Builds the rules of code page `number` from the built-in lead-byte ranges and
+// the platform's character services. Does not touch the active code page.
+CodePage MakeCodePage(unsigned number);
+
+// The system's ANSI code page, chosen at the first call and never changed.
+const CodePage& ActiveCodePage();
+
+// --- Services each platform provides (code_page_win32.cpp / code_page_posix.cpp).
+
+// The system's ANSI code page number.
+unsigned SystemCodePage();
+// Fills `isLeadByte` for a code page without built-in ranges. False when the
+// code page is unknown or has no multibyte characters.
+bool QuerySystemLeadBytes(unsigned number, bool (&isLeadByte)[256]);
+// The lower-case form of a single byte that the system classes as upper case,
+// or the byte itself.
+unsigned char LowerCaseSingleByte(unsigned number, unsigned locale, unsigned char byte);
+// Upper-cases one double-byte character in the code page's locale. The two
+// bytes are converted with invalid sequences rejected; the result has one or
+// two bytes. False when the conversion or the mapping fails.
+bool UpperCaseDoubleByte(const CodePage& codePage, unsigned char lead, unsigned char trail,
+                         unsigned char (&result)[2], std::size_t& resultLength);

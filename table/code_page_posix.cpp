@@ -1,0 +1,125 @@
+// The code-page services on a system without an ANSI code page: conversions
+// through iconv and case mapping through the C library's Unicode tables.
+#include "table/code_page.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cstdio>
+#include <iconv.h>
+#include <locale.h>
+#include <wctype.h>
+
+namespace {
+
+// The code page that practice material and interface texts are written in.
+constexpr unsigned materialCodePage = 936;
+
+// Opens a converter between code page `number` and UTF-32; closes it on scope exit.
+class Converter {
+public:
+    Converter(unsigned number, bool toUnicode) {
+        char name[16];
+        std::snprintf(name, sizeof name, "CP%u", number);
+        handle_ = toUnicode ? iconv_open("UTF-32LE", name) : iconv_open(name, "UTF-32LE");
+    }
+    ~Converter() {
+        if (ok())
+            iconv_close(handle_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+    // Converts all of `in`; returns the bytes written, or -1 on any error.
+    long convert(const char* in, std::size_t inLength, char* out, std::size_t outSize) {
+        char* inPointer = const_cast<char*>(in);
+        char* outPointer = out;
+        std::size_t outLeft = outSize;
+        if (!ok() || iconv(handle_, &inPointer, &inLength, &outPointer, &outLeft) ==
+                         static_cast<std::size_t>(-1) || inLength != 0)
+            return -1;
+        return static_cast<long>(outSize - outLeft);
+    }
+
+private:
+    iconv_t handle_;
+};
+
+locale_t UnicodeLocale() {
+    static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+    return locale;
+}
+
+// One code point from a character of `number`, or false when the bytes are
+// not exactly one valid character.
+bool DecodeCharacter(unsigned number, const char* bytes, std::size_t length, wint_t& codePoint) {
+    unsigned char utf32[8];
+    Converter converter(number, true);
+    if (converter.convert(bytes, length, reinterpret_cast<char*>(utf32), sizeof utf32) != 4)
+        return false;
+    codePoint = utf32[0] | utf32[1] << 8 | utf32[2] << 16 | static_cast<wint_t>(utf32[3]) << 24;
+    return true;
+}
+
+long EncodeCharacter(unsigned number, wint_t codePoint, char (&bytes)[2]) {
+    const unsigned char utf32[4] = {
+        static_cast<unsigned char>(codePoint), static_cast<unsigned char>(codePoint >> 8),
+        static_cast<unsigned char>(codePoint >> 16), static_cast<unsigned char>(codePoint >> 24)};
+    Converter converter(number, false);
+    return converter.convert(reinterpret_cast<const char*>(utf32), 4, bytes, sizeof bytes);
+}
+
+} // namespace
+
+unsigned SystemCodePage() { return materialCodePage; }
+
+// A lead byte is one that the converter finds incomplete on its own.
+bool QuerySystemLeadBytes(unsigned number, bool (&isLeadByte)[256]) {
+    char name[16];
+    std::snprintf(name, sizeof name, "CP%u", number);
+    iconv_t handle = iconv_open("UTF-32LE", name);
+    if (handle == reinterpret_cast<iconv_t>(-1))
+        return false;
+    bool any = false;
+    for (unsigned byte = 0x80; byte < 256; ++byte) {
+        char in = static_cast<char>(byte);
+        char out[8];
+        char* inPointer = &in;
+        char* outPointer = out;
+        std::size_t inLeft = 1;
+        std::size_t outLeft = sizeof out;
+        iconv(handle, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(handle, &inPointer, &inLeft, &outPointer, &outLeft) ==
+                static_cast<std::size_t>(-1) &&
+            errno == EINVAL)
+            any = isLeadByte[byte] = true;
+    }
+    iconv_close(handle);
+    return any;
+}
+
+unsigned char LowerCaseSingleByte(unsigned number, unsigned, unsigned char byte) {
+    const char single = static_cast<char>(byte);
+    wint_t codePoint;
+    char lower[2];
+    if (!DecodeCharacter(number, &single, 1, codePoint) || !iswupper_l(codePoint, UnicodeLocale()) ||
+        EncodeCharacter(number, towlower_l(codePoint, UnicodeLocale()), lower) != 1)
+        return byte;
+    return static_cast<unsigned char>(lower[0]);
+}
+
+bool UpperCaseDoubleByte(const CodePage& codePage, unsigned char lead, unsigned char trail,
+                         unsigned char (&result)[2], std::size_t& resultLength) {
+    const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+    wint_t codePoint;
+    char upper[2];
+    if (!DecodeCharacter(codePage.number, bytes, 2, codePoint))
+        return false;
+    long length = EncodeCharacter(codePage.number, towupper_l(codePoint, UnicodeLocale()), upper);
+    if (length < 1)
+        return false;
+    result[0] = static_cast<unsigned char>(upper[0]);
+    result[1] = static_cast<unsigned char>(upper[1]);
+    resultLength = static_cast<std::size_t>(length);
+    return true;
+}
