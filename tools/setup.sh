@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Tarnvel need on Debian, as root.
+# Quick when everything is already there.
+set -euo pipefail
+
+packages=(
+    cmake g++ make googletest            # native build and unit tests
+    mingw-w64 wine64 xvfb x11-utils      # the Windows program, run under Wine
+    fonts-wqy-zenhei locales             # Chinese text in Wine's windows
+    imagemagick xdotool zip unzip        # screenshots, driving, the release
+    clang libclang-rt-14-dev             # fuzzing
+    rime-data-wubi                       # the Wubi 86 table the samples come from
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+done
+# 32-bit Windows programs need Wine's 32-bit half.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+    missing+=(wine32:i386)
+elif ! dpkg -s wine32:i386 >/dev/null 2>&1; then
+    missing+=(wine32:i386)
+fi
+
+if [ ${#missing[@]} -ne 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# Wine takes its code page from the locale's name; non-ASCII file names need
+# the glibc locale itself too.
+for locale in zh_CN.UTF-8 ja_JP.UTF-8 en_US.UTF-8; do
+    if ! locale -a 2>/dev/null | grep -qix "${locale/UTF-8/utf8}"; then
+        grep -qx "$locale UTF-8" /etc/locale.gen 2>/dev/null || echo "$locale UTF-8" >> /etc/locale.gen
+        regenerate=1
+    fi
+done
+if [ -n "${regenerate:-}" ]; then
+    locale-gen >/dev/null
+fi
