@@ -6,6 +6,7 @@
 #include <clocale>
 #include <cstdio>
 #include <iconv.h>
+#include <iterator>
 #include <locale.h>
 #include <wctype.h>
 
@@ -14,36 +15,48 @@ namespace {
 // The code page that practice material and interface texts are written in.
 constexpr unsigned materialCodePage = 936;
 
-// Opens a converter between code page `number` and UTF-32; closes it on scope exit.
-class Converter {
-public:
-    Converter(unsigned number, bool toUnicode) {
-        char name[16];
-        std::snprintf(name, sizeof name, "CP%u", number);
-        handle_ = toUnicode ? iconv_open("UTF-32LE", name) : iconv_open(name, "UTF-32LE");
-    }
-    ~Converter() {
-        if (ok())
-            iconv_close(handle_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+// A converter between code page `number` and UTF-32, opened at its first use
+// and kept: opening one costs far more than converting a character, and the
+// comparison converts every double-byte character of every answer. Single
+// thread only, like the rest of the core.
+iconv_t CachedConverter(unsigned number, bool toUnicode) {
+    struct Slot {
+        unsigned number;
+        bool toUnicode;
+        iconv_t handle;
+    };
+    static Slot slots[8];
+    static std::size_t used = 0;
+    for (std::size_t i = 0; i < used && i < std::size(slots); ++i)
+        if (slots[i].number == number && slots[i].toUnicode == toUnicode)
+            return slots[i].handle;
+    char name[16];
+    std::snprintf(name, sizeof name, "CP%u", number);
+    iconv_t handle = toUnicode ? iconv_open("UTF-32LE", name) : iconv_open(name, "UTF-32LE");
+    // Past eight code pages the oldest converter makes room; none is in use here.
+    Slot& slot = slots[used++ % std::size(slots)];
+    if (used > std::size(slots) && slot.handle != reinterpret_cast<iconv_t>(-1))
+        iconv_close(slot.handle);
+    slot = {number, toUnicode, handle};
+    return handle;
+}
 
-    bool ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
-    // Converts all of `in`; returns the bytes written, or -1 on any error.
-    long convert(const char* in, std::size_t inLength, char* out, std::size_t outSize) {
-        char* inPointer = const_cast<char*>(in);
-        char* outPointer = out;
-        std::size_t outLeft = outSize;
-        if (!ok() || iconv(handle_, &inPointer, &inLength, &outPointer, &outLeft) ==
-                         static_cast<std::size_t>(-1) || inLength != 0)
-            return -1;
-        return static_cast<long>(outSize - outLeft);
-    }
-
-private:
-    iconv_t handle_;
-};
+// Converts all of `in`; returns the bytes written, or -1 on any error.
+long Convert(unsigned number, bool toUnicode, const char* in, std::size_t inLength, char* out,
+             std::size_t outSize) {
+    iconv_t handle = CachedConverter(number, toUnicode);
+    if (handle == reinterpret_cast<iconv_t>(-1))
+        return -1;
+    iconv(handle, nullptr, nullptr, nullptr, nullptr); // forget any earlier failed input
+    char* inPointer = const_cast<char*>(in);
+    char* outPointer = out;
+    std::size_t outLeft = outSize;
+    if (iconv(handle, &inPointer, &inLength, &outPointer, &outLeft) ==
+            static_cast<std::size_t>(-1) ||
+        inLength != 0)
+        return -1;
+    return static_cast<long>(outSize - outLeft);
+}
 
 locale_t UnicodeLocale() {
     static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
@@ -54,8 +67,7 @@ locale_t UnicodeLocale() {
 // not exactly one valid character.
 bool DecodeCharacter(unsigned number, const char* bytes, std::size_t length, wint_t& codePoint) {
     unsigned char utf32[8];
-    Converter converter(number, true);
-    if (converter.convert(bytes, length, reinterpret_cast<char*>(utf32), sizeof utf32) != 4)
+    if (Convert(number, true, bytes, length, reinterpret_cast<char*>(utf32), sizeof utf32) != 4)
         return false;
     codePoint = utf32[0] | utf32[1] << 8 | utf32[2] << 16 | static_cast<wint_t>(utf32[3]) << 24;
     return true;
@@ -65,13 +77,14 @@ long EncodeCharacter(unsigned number, wint_t codePoint, char (&bytes)[2]) {
     const unsigned char utf32[4] = {
         static_cast<unsigned char>(codePoint), static_cast<unsigned char>(codePoint >> 8),
         static_cast<unsigned char>(codePoint >> 16), static_cast<unsigned char>(codePoint >> 24)};
-    Converter converter(number, false);
-    return converter.convert(reinterpret_cast<const char*>(utf32), 4, bytes, sizeof bytes);
+    return Convert(number, false, reinterpret_cast<const char*>(utf32), 4, bytes, sizeof bytes);
 }
 
 } // namespace
 
-unsigned SystemCodePage() { return materialCodePage; }
+unsigned SystemCodePage() {
+    return materialCodePage;
+}
 
 // A lead byte is one that the converter finds incomplete on its own.
 bool QuerySystemLeadBytes(unsigned number, bool (&isLeadByte)[256]) {
@@ -102,7 +115,8 @@ unsigned char LowerCaseSingleByte(unsigned number, unsigned, unsigned char byte)
     const char single = static_cast<char>(byte);
     wint_t codePoint;
     char lower[2];
-    if (!DecodeCharacter(number, &single, 1, codePoint) || !iswupper_l(codePoint, UnicodeLocale()) ||
+    if (!DecodeCharacter(number, &single, 1, codePoint) ||
+        !iswupper_l(codePoint, UnicodeLocale()) ||
         EncodeCharacter(number, towlower_l(codePoint, UnicodeLocale()), lower) != 1)
         return byte;
     return static_cast<unsigned char>(lower[0]);
@@ -116,8 +130,13 @@ bool UpperCaseDoubleByte(const CodePage& codePage, unsigned char lead, unsigned 
     if (!DecodeCharacter(codePage.number, bytes, 2, codePoint))
         return false;
     long length = EncodeCharacter(codePage.number, towupper_l(codePoint, UnicodeLocale()), upper);
-    if (length < 1)
-        return false;
+    if (length < 1) {
+        // The upper case has no form in this code page (a pinyin letter of 936,
+        // say): the character compares as itself, so it still equals itself.
+        upper[0] = bytes[0];
+        upper[1] = bytes[1];
+        length = 2;
+    }
     result[0] = static_cast<unsigned char>(upper[0]);
     result[1] = static_cast<unsigned char>(upper[1]);
     resultLength = static_cast<std::size_t>(length);

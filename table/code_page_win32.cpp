@@ -57,8 +57,13 @@ bool UpperCaseDoubleByte(const CodePage& codePage, unsigned char lead, unsigned 
         LCMapStringW(codePage.locale, LCMAP_UPPERCASE, &wide, 1, &upper, 1) != 1)
         return false;
     int length = FromWide(codePage.number, upper, upperBytes);
-    if (length < 1)
-        return false;
+    if (length < 1) {
+        // The upper case has no form in this code page (a pinyin letter of 936,
+        // say): the character compares as itself, so it still equals itself.
+        upperBytes[0] = bytes[0];
+        upperBytes[1] = bytes[1];
+        length = 2;
+    }
     result[0] = static_cast<unsigned char>(upperBytes[0]);
     result[1] = static_cast<unsigned char>(upperBytes[1]);
     resultLength = static_cast<std::size_t>(length);

@@ -1,0 +1,93 @@
+// Feeds arbitrary bytes to the practice-file loader as the file's content. The
+// file lives in memory (memfd) and is opened by path, so the real open, read
+// and copy code runs. Checks that whatever the bytes, the table is sound: every
+// field is terminated within its width, the links agree in both directions,
+// `count` matches them, the cursor is on the first position, and the number of
+// entries is a third of the bounded line reads the bytes give.
+#include "table/practice_file.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace {
+
+void Require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "loader property broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// The bounded line reads (79 bytes, or up to an LF) that text-mode reading of
+// `data` gives, counted without the reader under test.
+std::size_t CountLineReads(const std::uint8_t* data, std::size_t size) {
+    constexpr std::size_t maxLine = lineBufferSize - 1;
+    std::size_t reads = 0;
+    std::size_t inLine = 0;
+    for (std::size_t i = 0; i < size && data[i] != 0x1A; ++i) {
+        std::uint8_t byte = data[i];
+        if (byte == '\r' && i + 1 < size && data[i + 1] == '\n')
+            byte = data[++i];
+        if (byte == '\n' || ++inLine == maxLine) {
+            ++reads;
+            inLine = 0;
+        }
+    }
+    return reads + (inLine != 0);
+}
+
+bool Terminated(const char* field, std::size_t width) {
+    return std::memchr(field, '\0', width) != nullptr;
+}
+
+void CheckTable(CharTable& table, CharNode* cursor, std::size_t expectedCount) {
+    Require(cursor == table.first(), "cursor is not on the first position");
+    Require(table.count() == expectedCount, "count is not a third of the line reads");
+    std::size_t forward = 0;
+    for (CharNode* node = table.first(); node != table.end(); node = node->next) {
+        Require(++forward <= expectedCount, "forward walk does not reach the end marker");
+        Require(node->next->previous == node, "next and previous links disagree");
+        const CharEntry& entry = node->entry;
+        Require(Terminated(entry.character, characterWidth), "character is not terminated");
+        Require(Terminated(entry.code, codeWidth), "code is not terminated");
+        Require(Terminated(entry.reason, reasonWidth), "reason is not terminated");
+    }
+    std::size_t backward = 0;
+    for (CharNode* node = table.end()->previous; node != table.end(); node = node->previous)
+        Require(++backward <= expectedCount, "backward walk does not reach the end marker");
+    Require(forward == expectedCount && backward == expectedCount,
+            "walks do not visit count entries");
+}
+
+// The in-memory file every run rewrites, and a path that opens it afresh.
+struct MemoryFile {
+    int fd = memfd_create("practice.txt", 0);
+    char path[32] = {};
+    MemoryFile() { std::snprintf(path, sizeof path, "/proc/self/fd/%d", fd); }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static MemoryFile file;
+    static const CodePage codePages[] = {MakeCodePage(936), MakeCodePage(932), MakeCodePage(1252)};
+    // One table for all runs, so every load also replaces the previous material.
+    static CharTable table;
+    Require(file.fd >= 0, "no memfd");
+    Require(ftruncate(file.fd, 0) == 0, "cannot empty the memfd");
+    Require(size == 0 || pwrite(file.fd, data, size, 0) == static_cast<ssize_t>(size),
+            "cannot write the memfd");
+
+    const std::size_t expectedCount = CountLineReads(data, size) / 3;
+    for (const CodePage& codePage : codePages) {
+        CharNode* cursor = nullptr;
+        LoadResult result = LoadPracticeFile(file.path, table, cursor, codePage);
+        Require(result == LoadResult::loaded, "an open file did not load");
+        CheckTable(table, cursor, expectedCount);
+    }
+    return 0;
+}
