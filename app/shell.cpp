@@ -1,0 +1,7 @@
+#include "app/shell.h"
+
+HINSTANCE appInstance = nullptr;
+
+void ShowMessage(HWND owner, const char* text, const char* caption, UINT style) {
+    MessageBoxA(owner, text, caption, style);
+}
