@@ -1,5 +1,6 @@
 #include "table/practice_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -47,26 +48,35 @@ bool LineReader::readLine(char (&line)[lineBufferSize], std::size_t& length) {
     return length != 0;
 }
 
+namespace {
+
+// The bytes of `line` that fit a field of `width`: whole characters up to its
+// NUL, a double-byte character only when both of its bytes fit.
+std::size_t FieldLength(const unsigned char* line, std::size_t width, const CodePage& codePage) {
+    const void* nul = std::memchr(line, '\0', width);
+    std::size_t length = nul == nullptr ? width : static_cast<const unsigned char*>(nul) - line;
+    if (!codePage.multibyte)
+        return length;
+    // A byte that cannot lead ends a character, so a character starts right
+    // after the last such byte. From there the bytes pair up; an odd one out
+    // at the end is a lead byte without its trail byte.
+    std::size_t leadRun = 0;
+    while (leadRun < length && codePage.isLeadByte[line[length - 1 - leadRun]])
+        ++leadRun;
+    return length - leadRun % 2;
+}
+
+} // namespace
+
 void CopyField(char* dest, const char* line, std::size_t width, const CodePage& codePage) {
-    const auto* source = reinterpret_cast<const unsigned char*>(line);
-    std::size_t written = 0;
-    while (written < width && source[written] != '\0') {
-        unsigned char byte = source[written];
-        if (codePage.multibyte && codePage.isLeadByte[byte]) {
-            // A double-byte character is copied whole or not at all.
-            if (written + 1 == width || source[written + 1] == '\0')
-                break;
-            dest[written] = static_cast<char>(byte);
-            ++written;
-        }
-        dest[written] = static_cast<char>(source[written]);
-        ++written;
-    }
-    std::memset(dest + written, 0, width - written);
+    std::size_t length = FieldLength(reinterpret_cast<const unsigned char*>(line), width, codePage);
+    std::memcpy(dest, line, length);
+    std::memset(dest + length, 0, width - length);
     // The field's last byte is always its terminator, even if that cuts a
-    // double-byte character down to its lead byte.
+    // double-byte character down to its lead byte. No copied byte is a NUL, so
+    // what remains is the string's length.
     dest[width - 1] = '\0';
-    std::size_t length = std::strlen(dest);
+    length = std::min(length, width - 1);
     if (length != 0 && dest[length - 1] == '\n')
         dest[length - 1] = '\0';
 }

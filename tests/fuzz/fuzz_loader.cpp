@@ -3,9 +3,12 @@
 // and copy code runs. Checks that whatever the bytes, the table is sound: every
 // field is terminated within its width, the links agree in both directions,
 // `count` matches them, the cursor is on the first position, and the number of
-// entries is a third of the bounded line reads the bytes give.
+// entries is a third of the bounded line reads the bytes give. The first 79
+// bytes, taken as one line, also go through the field copy, which must agree
+// with the plain character-by-character copy the format describes.
 #include "table/practice_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +41,39 @@ std::size_t CountLineReads(const std::uint8_t* data, std::size_t size) {
         }
     }
     return reads + (inLine != 0);
+}
+
+// The field copy as the format describes it, one character at a time.
+void ReferenceCopyField(char* dest, const char* line, std::size_t width, const CodePage& codePage) {
+    const auto* source = reinterpret_cast<const unsigned char*>(line);
+    std::size_t written = 0;
+    while (written < width && source[written] != '\0') {
+        if (codePage.multibyte && codePage.isLeadByte[source[written]]) {
+            if (written + 1 == width || source[written + 1] == '\0')
+                break;
+            dest[written] = static_cast<char>(source[written]);
+            ++written;
+        }
+        dest[written] = static_cast<char>(source[written]);
+        ++written;
+    }
+    std::memset(dest + written, 0, width - written);
+    dest[width - 1] = '\0';
+    std::size_t length = std::strlen(dest);
+    if (length != 0 && dest[length - 1] == '\n')
+        dest[length - 1] = '\0';
+}
+
+void CheckCopyField(const std::uint8_t* data, std::size_t size, const CodePage& codePage) {
+    char line[lineBufferSize] = {};
+    std::memcpy(line, data, std::min(size, lineBufferSize - 1));
+    for (std::size_t width : {characterWidth, codeWidth, reasonWidth}) {
+        char copied[reasonWidth];
+        char expected[reasonWidth];
+        CopyField(copied, line, width, codePage);
+        ReferenceCopyField(expected, line, width, codePage);
+        Require(std::memcmp(copied, expected, width) == 0, "field copy differs from the format");
+    }
 }
 
 bool Terminated(const char* field, std::size_t width) {
@@ -88,6 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         LoadResult result = LoadPracticeFile(file.path, table, cursor, codePage);
         Require(result == LoadResult::loaded, "an open file did not load");
         CheckTable(table, cursor, expectedCount);
+        CheckCopyField(data, size, codePage);
     }
     return 0;
 }
