@@ -1,0 +1,39 @@
+#include "tools/practice_tool/convert.h"
+#include "tools/practice_tool/tool_platform.h"
+#include "tools/practice_tool/utf8.h"
+
+#include "table/practice_file.h"
+
+#include <cstdio>
+
+namespace {
+
+// The loader reads a line whole only when its line end is among its first 79 bytes.
+constexpr std::size_t longestLine = lineBufferSize - 2;
+
+} // namespace
+
+bool ConvertToPracticeText(const InputText& input, std::string& text,
+                           std::vector<Problem>& problems) {
+    text.clear();
+    const std::size_t before = problems.size();
+    for (const TextLine& line : input.lines) {
+        std::string bytes;
+        bool encoded = true;
+        for (char32_t c : line.text) {
+            if (!EncodeGbk(c, bytes)) {
+                problems.push_back({line.number, CodePointName(c) + " has no GBK form"});
+                encoded = false;
+            }
+        }
+        if (encoded && bytes.size() > longestLine) {
+            char message[120];
+            std::snprintf(message, sizeof message,
+                          "line has %zu bytes in GBK; at most %zu fit before the line end",
+                          bytes.size(), longestLine);
+            problems.push_back({line.number, message});
+        }
+        text += bytes + "\r\n";
+    }
+    return problems.size() == before;
+}
