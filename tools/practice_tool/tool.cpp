@@ -93,8 +93,13 @@ bool WantsHelp(int argc, char** argv) {
     return false;
 }
 
+// Help texts hold Chinese terms: they go out the way practice text does.
+void PrintHelp(std::FILE* stream, const char* help) {
+    PrintMaterial(stream, help, std::strlen(help));
+}
+
 int Usage(std::FILE* err, const char* help) {
-    std::fputs(help, err);
+    PrintHelp(err, help);
     return exitFailed;
 }
 
@@ -145,7 +150,7 @@ bool ReadInput(std::FILE* err, const char* path, InputText& text, int& exitCode)
 
 int Check(int argc, char** argv, std::FILE* out, std::FILE* err) {
     if (WantsHelp(argc, argv)) {
-        std::fputs(checkHelp, out);
+        PrintHelp(out, checkHelp);
         return exitClean;
     }
     const bool quiet = argc == 2 && std::strcmp(argv[0], "-q") == 0;
@@ -163,7 +168,7 @@ int Check(int argc, char** argv, std::FILE* out, std::FILE* err) {
 
 int Convert(int argc, char** argv, std::FILE* out, std::FILE* err) {
     if (WantsHelp(argc, argv)) {
-        std::fputs(convertHelp, out);
+        PrintHelp(out, convertHelp);
         return exitClean;
     }
     if (argc != 2)
@@ -203,7 +208,7 @@ bool ParseDrillCode(const char* argument, DrillCode& drill) {
 
 int Make(int argc, char** argv, std::FILE* out, std::FILE* err) {
     if (WantsHelp(argc, argv)) {
-        std::fputs(makeHelp, out);
+        PrintHelp(out, makeHelp);
         return exitClean;
     }
     DrillCode drill = DrillCode::full;
@@ -238,7 +243,7 @@ int Make(int argc, char** argv, std::FILE* out, std::FILE* err) {
 
 int Keys(int argc, char** argv, std::FILE* out, std::FILE* err) {
     if (WantsHelp(argc, argv)) {
-        std::fputs(keysHelp, out);
+        PrintHelp(out, keysHelp);
         return exitClean;
     }
     if (argc != 0)
@@ -257,7 +262,7 @@ int Keys(int argc, char** argv, std::FILE* out, std::FILE* err) {
 
 int RunPracticeTool(int argc, char** argv, std::FILE* out, std::FILE* err) {
     if (argc < 2 || IsHelp(argv[1]) || std::strcmp(argv[1], "help") == 0) {
-        std::fputs(toolHelp, argc < 2 ? err : out);
+        PrintHelp(argc < 2 ? err : out, toolHelp);
         return argc < 2 ? exitFailed : exitClean;
     }
     const char* command = argv[1];
@@ -272,6 +277,6 @@ int RunPracticeTool(int argc, char** argv, std::FILE* out, std::FILE* err) {
     if (std::strcmp(command, "keys") == 0)
         return Keys(argc, argv, out, err);
     std::fprintf(err, "practice_tool: unknown command \"%s\"\n\n", command);
-    std::fputs(toolHelp, err);
+    PrintHelp(err, toolHelp);
     return exitFailed;
 }
