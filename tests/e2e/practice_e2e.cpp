@@ -2,9 +2,11 @@
 // three characters with every verdict and notice.
 #include "tests/e2e/check.h"
 #include "tests/e2e/expected_texts.h"
+#include "tests/e2e/input.h"
 #include "tests/e2e/practice_files.h"
 #include "tests/e2e/practice_view.h"
 #include "tests/e2e/program_windows.h"
+#include "tests/e2e/windows_found.h"
 #include "tests/e2e/suites.h"
 
 namespace {
@@ -56,6 +58,15 @@ void CheckEmptyTable(const Session& session) {
             return;
         Expect(GetWindow(practice.dialog(), GW_OWNER) == program.mainWindow(),
                "the practice dialog is not owned by the main window");
+        // The template puts its client area at (0, 0) of the owner's.
+        POINT origin{0, 0}, dialogOrigin{0, 0};
+        ClientToScreen(program.mainWindow(), &origin);
+        ClientToScreen(practice.dialog(), &dialogOrigin);
+        Expect(dialogOrigin.x == origin.x && dialogOrigin.y == origin.y,
+               "the dialog's client area is at %ld,%ld, the main window's at %ld,%ld",
+               dialogOrigin.x, dialogOrigin.y, origin.x, origin.y);
+        ExpectText("buttons", ChildTexts(practice.dialog(), "Button"),
+                   "1:确定|2:关闭|1002:上一个(&P)|1001:下一个(&N)");
         ExpectNumber("character shown", practice.shownCharacter(characters), noCharacter);
         Expect(practice.focus() == practice.answerBox(), "the focus is on %p, not the answer box",
                static_cast<void*>(practice.focus()));
@@ -69,7 +80,14 @@ void CheckEmptyTable(const Session& session) {
         for (int button : {IDOK, expected::previousButton, expected::nextButton})
             ExpectBoxes("empty table", practice.press(button), {emptyTable}, practice.dialog());
         ExpectText("answer box", practice.answer(), "abc");
-        practice.close();
+    }
+    {
+        Case check("practice dialog: Esc closes it");
+        if (!practice.isOpen())
+            return;
+        BringToFront(practice.dialog());
+        PressKey(VK_ESCAPE);
+        Expect(WaitForWindowGone(practice.dialog(), dialogTimeout), "the dialog stays open");
     }
 }
 
@@ -114,9 +132,13 @@ void CheckLastEntryByEnter(PracticeView& practice) {
 }
 
 void CheckCountKept(PracticeView& practice) {
-    Case check("drill: the wrong-answer count survives closing and reopening the dialog");
+    Case check("drill: the wrong-answer count survives closing the dialog by its close box and "
+               "reopening it");
     Answer(practice, "x", {tryAgain}, 2);
-    if (!practice.close() || !practice.open())
+    // Closed by its close box this time.
+    if (!Expect(ClickCloseBox(practice.dialog()), "the practice dialog has no close box") ||
+        !Expect(WaitForWindowGone(practice.dialog(), dialogTimeout), "the dialog stays open") ||
+        !practice.open())
         return;
     ExpectNumber("character shown after reopening", practice.shownCharacter(characters), 2);
     Answer(practice, "x", {tryAgain}, 2);

@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::size_t mostBoxesPerAction = 4;
 // Below this share of equal pixels a picture is not taken for a character.
-constexpr double sameCharacter = 0.98;
+constexpr double sameCharacter = 0.995;
 
 DWORD_PTR SendToWindow(HWND window, UINT message, WPARAM wParam) {
     DWORD_PTR result = 0;

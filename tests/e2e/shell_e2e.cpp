@@ -113,7 +113,10 @@ template <typename Close> void CheckAboutBox(const Program& program, const char*
         return;
     Expect(GetWindow(about, GW_OWNER) == main, "the About box is not owned by the main window");
     Expect(!IsWindowEnabled(main), "the main window stays enabled under the About box");
-    Expect(FindDescendant(about, IDOK, "Button") != nullptr, "the About box has no OK button");
+    ExpectText("About box buttons", ChildTexts(about, "Button"), "1:确定");
+    std::string texts = ChildTexts(about, "Static");
+    Expect(texts.find("Tarnvel 1.0 版") != std::string::npos, "the About box says \"%s\"",
+           Readable(texts).c_str());
     close(about);
     Expect(WaitForWindowGone(about, dialogTimeout), "the About box does not close");
     Expect(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }, dialogTimeout),

@@ -117,6 +117,18 @@ HWND FindDescendant(HWND parent, int controlId, const char* className) {
     return search.found;
 }
 
+std::string ChildTexts(HWND parent, const char* className) {
+    std::string texts;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassOf(child) != className)
+            continue;
+        if (!texts.empty())
+            texts += "|";
+        texts += std::to_string(GetDlgCtrlID(child)) + ":" + TextOf(child);
+    }
+    return texts;
+}
+
 bool Ping(HWND window, DWORD milliseconds) {
     DWORD_PTR result = 0;
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, milliseconds, &result) != 0;

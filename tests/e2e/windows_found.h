@@ -31,6 +31,10 @@ RECT WindowRectIn(HWND window, HWND reference);
 // The child with a control id, searched in the whole tree below `parent`.
 HWND FindDescendant(HWND parent, int controlId, const char* className = nullptr);
 
+// The texts of a window's children in creation order, as "id:text" lines
+// joined by "|", for comparing a dialog's controls in one go.
+std::string ChildTexts(HWND parent, const char* className);
+
 // True when the window's thread answers a sent message in time, that is, it
 // is waiting in some message loop (the main one or a modal one).
 bool Ping(HWND window, DWORD milliseconds = 5000);
