@@ -30,6 +30,18 @@ void ReportLoadResult(HWND owner, LoadResult result) {
     }
 }
 
+using OpenFileNameFunction = BOOL WINAPI(OPENFILENAMEA*);
+
+// The file chooser's library is loaded when the chooser is first wanted:
+// linked at start-up, it and what it pulls in made the first window come up
+// about a fifth later. A known system DLL, so always the system's own copy.
+OpenFileNameFunction* FileChooser() {
+    static HMODULE library = LoadLibraryA("comdlg32.dll");
+    return library == nullptr ? nullptr
+                              : reinterpret_cast<OpenFileNameFunction*>(reinterpret_cast<void*>(
+                                    GetProcAddress(library, "GetOpenFileNameA")));
+}
+
 } // namespace
 
 void InitOpenFileName(OPENFILENAMEA& request, HWND owner, char (&pathBuffer)[pathBufferSize]) {
@@ -51,7 +63,8 @@ void OpenPracticeFile(HWND owner) {
     char path[pathBufferSize] = {};
     OPENFILENAMEA request;
     InitOpenFileName(request, owner, path);
-    if (!GetOpenFileNameA(&request))
+    OpenFileNameFunction* getOpenFileName = FileChooser();
+    if (getOpenFileName == nullptr || !getOpenFileName(&request))
         return;
     ReportLoadResult(owner, LoadDrillMaterial(path, wrongAnswers));
 }
