@@ -53,8 +53,15 @@ namespace {
 // The bytes of `line` that fit a field of `width`: whole characters up to its
 // NUL, a double-byte character only when both of its bytes fit.
 std::size_t FieldLength(const unsigned char* line, std::size_t width, const CodePage& codePage) {
-    const void* nul = std::memchr(line, '\0', width);
-    std::size_t length = nul == nullptr ? width : static_cast<const unsigned char*>(nul) - line;
+    std::size_t length = 0;
+    if (width <= codeWidth) {
+        // A call costs more than looking at a handful of bytes.
+        while (length < width && line[length] != '\0')
+            ++length;
+    } else {
+        const void* nul = std::memchr(line, '\0', width);
+        length = nul == nullptr ? width : static_cast<const unsigned char*>(nul) - line;
+    }
     if (!codePage.multibyte)
         return length;
     // A byte that cannot lead ends a character, so a character starts right
