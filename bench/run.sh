@@ -5,10 +5,12 @@
 # here passes or fails.
 #
 # Usage: bench/run.sh [--random MEGABYTES] [--no-startup]
+# Build trees: build/bench-native and build/bench-win64, or BENCH_BUILD_PREFIX-native/-win64.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-native="$root/build/bench-native"
-win64="$root/build/bench-win64"
+prefix=${BENCH_BUILD_PREFIX:-$root/build/bench}
+native="$prefix-native"
+win64="$prefix-win64"
 random=256
 startup=1
 while [ $# -gt 0 ]; do
