@@ -25,8 +25,10 @@ tarnvel_can_run_win32() {
 }
 
 tarnvel_prepare_prefix() {
+    # The stamp names the Wine that made the prefix and how it was set up;
+    # a prefix made otherwise is made again.
     local stamp="$WINEPREFIX/.tarnvel-ready" wine_version
-    wine_version=$(wine --version 2>/dev/null)
+    wine_version="fonts+desktop $(/usr/lib/wine/wine64 --version 2>/dev/null)"
     if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wine_version" ]; then
         return 0
     fi
