@@ -16,7 +16,6 @@ namespace {
 
 constexpr int welcomeBufferSize = 2048;
 constexpr char fontFailure[] = "创建字体失败";
-constexpr char errorCaption[] = "错误";
 
 bool CreateFontsFor(HWND window) {
     WindowDC dc(window);
@@ -26,7 +25,7 @@ bool CreateFontsFor(HWND window) {
 LRESULT OnCreate(HWND window) {
     current = charTable.end();
     if (!CreateFontsFor(window)) {
-        ShowMessage(window, fontFailure, errorCaption, MB_ICONERROR);
+        ShowError(window, fontFailure);
         DestroyWindow(window);
     }
     return 0;

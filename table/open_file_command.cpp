@@ -20,13 +20,12 @@ constexpr char dialogTitle[] = "打开文件";
 constexpr char defaultExtension[] = "txt";
 constexpr char notOpened[] = "文件打开时发生错误！";
 constexpr char partlyRead[] = "内存不足，练习文件只读入了一部分。";
-constexpr char errorCaption[] = "错误";
 
 void ReportLoadResult(HWND owner, LoadResult result) {
     switch (result) {
     case LoadResult::loaded: break;
-    case LoadResult::notOpened: ShowMessage(owner, notOpened, errorCaption, MB_ICONERROR); break;
-    case LoadResult::outOfMemory: ShowMessage(owner, partlyRead, errorCaption, MB_ICONERROR); break;
+    case LoadResult::notOpened: ShowError(owner, notOpened); break;
+    case LoadResult::outOfMemory: ShowError(owner, partlyRead); break;
     }
 }
 
