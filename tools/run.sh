@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Tarnvel for 64-bit Windows and starts it under Wine in code page 936.
+# Builds Tarnvel for 64-bit Windows and starts it under Wine in code page 936,
+# in the samples folder, so that the open-file dialog shows them first.
 # On the user's display when DISPLAY is set; otherwise on a private Xvfb
 # display just long enough to save a screenshot of the main window, which is
 # then closed the way its close box closes it.
@@ -14,11 +15,12 @@ cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >"$ro
     { cat "$root/build/run-configure.log"; exit 1; }
 cmake --build "$build" -j"$(nproc)" --target tarnvel tarnvel_e2e >"$root/build/run-build.log" 2>&1 ||
     { tail -n 40 "$root/build/run-build.log"; exit 1; }
-program=$build/app/tarnvel.exe
-driver=$build/tests/e2e/tarnvel_e2e.exe
+program=$root/$build/app/tarnvel.exe
+driver=$root/$build/tests/e2e/tarnvel_e2e.exe
 
 if [ -n "${DISPLAY:-}" ]; then
     echo "run: starting $program on $DISPLAY"
+    cd "$root/samples"
     exec "$root/tools/wine-run.sh" "$program"
 fi
 
@@ -37,7 +39,7 @@ for _ in $(seq 50); do
 done
 
 echo "run: no DISPLAY; starting $program on a private display $DISPLAY"
-"$root/tools/wine-run.sh" "$program" &
+(cd "$root/samples" && exec "$root/tools/wine-run.sh" "$program") &
 tarnvel=$!
 shot="$root/$build/tarnvel.png"
 if "$root/tools/wine-run.sh" "$driver" --await-main 60000; then
