@@ -18,10 +18,13 @@ Program::~Program() {
 
 bool Program::start(const char* exePath) {
     std::string commandLine = std::string("\"") + exePath + "\"";
+    // Started in its own folder, as a double click in Explorer does.
+    std::string folder = exePath;
+    folder.erase(folder.find_last_of("\\/") + 1);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(exePath, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process_)) {
+    if (!CreateProcessA(exePath, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process_)) {
         std::printf("   cannot start %s (error %lu)\n", exePath, GetLastError());
         process_ = {};
         return false;
