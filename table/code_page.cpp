@@ -46,10 +46,10 @@ void FoldAsciiLetters(unsigned char (&comparesAs)[256]) {
 void ClassifySingleBytes(CodePage& page) {
     page.comparesAs[0] = 0;
     for (unsigned byte = 1; byte < 256; ++byte)
-        page.comparesAs[byte] = page.isLeadByte[byte]
-                                    ? static_cast<unsigned char>(byte)
-                                    : LowerCaseSingleByte(page.number, page.locale,
-                                                          static_cast<unsigned char>(byte));
+        page.comparesAs[byte] =
+            page.isLeadByte[byte]
+                ? static_cast<unsigned char>(byte)
+                : LowerCaseSingleByte(page.number, page.locale, static_cast<unsigned char>(byte));
 }
 
 } // namespace
@@ -68,6 +68,38 @@ CodePage MakeCodePage(unsigned number) {
     if (page.multibyte)
         ClassifySingleBytes(page);
     return page;
+}
+
+unsigned char LowerCaseSingleByte(unsigned number, unsigned locale, unsigned char byte) {
+    const char single = static_cast<char>(byte);
+    char32_t codePoint;
+    char32_t lower;
+    char bytes[2];
+    if (!DecodeCharacter(number, &single, 1, codePoint) || !IsUpperCase(codePoint) ||
+        !MapCase(locale, false, codePoint, lower) || EncodeCharacter(number, lower, bytes) != 1)
+        return byte;
+    return static_cast<unsigned char>(bytes[0]);
+}
+
+bool UpperCaseDoubleByte(const CodePage& codePage, unsigned char lead, unsigned char trail,
+                         unsigned char (&result)[2], std::size_t& resultLength) {
+    char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+    char32_t codePoint;
+    char32_t upper;
+    if (!DecodeCharacter(codePage.number, bytes, 2, codePoint) ||
+        !MapCase(codePage.locale, true, codePoint, upper))
+        return false;
+    // An upper case that the code page cannot hold (a pinyin letter of 936,
+    // say) leaves the character as it is, so that it still equals itself.
+    resultLength = EncodeCharacter(codePage.number, upper, bytes);
+    if (resultLength == 0) {
+        bytes[0] = static_cast<char>(lead);
+        bytes[1] = static_cast<char>(trail);
+        resultLength = 2;
+    }
+    result[0] = static_cast<unsigned char>(bytes[0]);
+    result[1] = static_cast<unsigned char>(bytes[1]);
+    return true;
 }
 
 const CodePage& ActiveCodePage() {

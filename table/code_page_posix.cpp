@@ -63,24 +63,25 @@ locale_t UnicodeLocale() {
     return locale;
 }
 
-// One code point from a character of `number`, or false when the bytes are
-// not exactly one valid character.
-bool DecodeCharacter(unsigned number, const char* bytes, std::size_t length, wint_t& codePoint) {
+} // namespace
+
+bool DecodeCharacter(unsigned number, const char* bytes, std::size_t length, char32_t& codePoint) {
     unsigned char utf32[8];
     if (Convert(number, true, bytes, length, reinterpret_cast<char*>(utf32), sizeof utf32) != 4)
         return false;
-    codePoint = utf32[0] | utf32[1] << 8 | utf32[2] << 16 | static_cast<wint_t>(utf32[3]) << 24;
+    codePoint = static_cast<char32_t>(utf32[0] | utf32[1] << 8 | utf32[2] << 16) |
+                static_cast<char32_t>(utf32[3]) << 24;
     return true;
 }
 
-long EncodeCharacter(unsigned number, wint_t codePoint, char (&bytes)[2]) {
+std::size_t EncodeCharacter(unsigned number, char32_t codePoint, char (&bytes)[2]) {
     const unsigned char utf32[4] = {
         static_cast<unsigned char>(codePoint), static_cast<unsigned char>(codePoint >> 8),
         static_cast<unsigned char>(codePoint >> 16), static_cast<unsigned char>(codePoint >> 24)};
-    return Convert(number, false, reinterpret_cast<const char*>(utf32), 4, bytes, sizeof bytes);
+    long length =
+        Convert(number, false, reinterpret_cast<const char*>(utf32), 4, bytes, sizeof bytes);
+    return length > 0 ? static_cast<std::size_t>(length) : 0;
 }
-
-} // namespace
 
 unsigned SystemCodePage() {
     return materialCodePage;
@@ -111,34 +112,15 @@ bool QuerySystemLeadBytes(unsigned number, bool (&isLeadByte)[256]) {
     return any;
 }
 
-unsigned char LowerCaseSingleByte(unsigned number, unsigned, unsigned char byte) {
-    const char single = static_cast<char>(byte);
-    wint_t codePoint;
-    char lower[2];
-    if (!DecodeCharacter(number, &single, 1, codePoint) ||
-        !iswupper_l(codePoint, UnicodeLocale()) ||
-        EncodeCharacter(number, towlower_l(codePoint, UnicodeLocale()), lower) != 1)
-        return byte;
-    return static_cast<unsigned char>(lower[0]);
+bool IsUpperCase(char32_t codePoint) {
+    return iswupper_l(static_cast<wint_t>(codePoint), UnicodeLocale()) != 0;
 }
 
-bool UpperCaseDoubleByte(const CodePage& codePage, unsigned char lead, unsigned char trail,
-                         unsigned char (&result)[2], std::size_t& resultLength) {
-    const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-    wint_t codePoint;
-    char upper[2];
-    if (!DecodeCharacter(codePage.number, bytes, 2, codePoint))
-        return false;
-    long length = EncodeCharacter(codePage.number, towupper_l(codePoint, UnicodeLocale()), upper);
-    if (length < 1) {
-        // The upper case has no form in this code page (a pinyin letter of 936,
-        // say): the character compares as itself, so it still equals itself.
-        upper[0] = bytes[0];
-        upper[1] = bytes[1];
-        length = 2;
-    }
-    result[0] = static_cast<unsigned char>(upper[0]);
-    result[1] = static_cast<unsigned char>(upper[1]);
-    resultLength = static_cast<std::size_t>(length);
+// The C library's Unicode tables know no locale-specific case rules; none of
+// the built-in locales has any for these code pages.
+bool MapCase(unsigned, bool toUpper, char32_t codePoint, char32_t& mapped) {
+    wint_t character = static_cast<wint_t>(codePoint);
+    mapped =
+        toUpper ? towupper_l(character, UnicodeLocale()) : towlower_l(character, UnicodeLocale());
     return true;
 }

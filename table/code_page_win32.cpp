@@ -1,25 +1,11 @@
+// The code-page services of Windows itself.
 #include "table/code_page.h"
 
 #include <windows.h>
 
-namespace {
-
-// Converts one character of `number` to UTF-16, rejecting invalid sequences.
-bool ToWide(unsigned number, const char* bytes, int length, WCHAR& wide) {
-    return MultiByteToWideChar(number, MB_ERR_INVALID_CHARS, bytes, length, &wide, 1) == 1;
+unsigned SystemCodePage() {
+    return GetACP();
 }
-
-// Converts back, failing where the code page would substitute a default.
-int FromWide(unsigned number, WCHAR wide, char (&bytes)[2]) {
-    BOOL usedDefault = FALSE;
-    int length = WideCharToMultiByte(number, 0, &wide, 1, bytes, 2, nullptr,
-                                     number == CP_UTF8 ? nullptr : &usedDefault);
-    return usedDefault ? 0 : length;
-}
-
-} // namespace
-
-unsigned SystemCodePage() { return GetACP(); }
 
 bool QuerySystemLeadBytes(unsigned number, bool (&isLeadByte)[256]) {
     CPINFO info;
@@ -32,40 +18,38 @@ bool QuerySystemLeadBytes(unsigned number, bool (&isLeadByte)[256]) {
     return any;
 }
 
-unsigned char LowerCaseSingleByte(unsigned number, unsigned locale, unsigned char byte) {
-    char single = static_cast<char>(byte);
-    WCHAR wide;
-    WORD type = 0;
-    if (!ToWide(number, &single, 1, wide) || !GetStringTypeW(CT_CTYPE1, &wide, 1, &type) ||
-        !(type & C1_UPPER))
-        return byte;
-    WCHAR lower;
-    char bytes[2];
-    if (LCMapStringW(locale, LCMAP_LOWERCASE, &wide, 1, &lower, 1) != 1 ||
-        FromWide(number, lower, bytes) != 1)
-        return byte;
-    return static_cast<unsigned char>(bytes[0]);
+bool DecodeCharacter(unsigned number, const char* bytes, std::size_t length, char32_t& codePoint) {
+    WCHAR wide[2];
+    if (MultiByteToWideChar(number, MB_ERR_INVALID_CHARS, bytes, static_cast<int>(length), wide,
+                            2) != 1)
+        return false;
+    codePoint = wide[0];
+    return true;
 }
 
-bool UpperCaseDoubleByte(const CodePage& codePage, unsigned char lead, unsigned char trail,
-                         unsigned char (&result)[2], std::size_t& resultLength) {
-    const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-    WCHAR wide;
-    WCHAR upper;
-    char upperBytes[2];
-    if (!ToWide(codePage.number, bytes, 2, wide) ||
-        LCMapStringW(codePage.locale, LCMAP_UPPERCASE, &wide, 1, &upper, 1) != 1)
+std::size_t EncodeCharacter(unsigned number, char32_t codePoint, char (&bytes)[2]) {
+    // The double-byte code pages hold nothing outside the Basic Multilingual Plane.
+    if (codePoint == 0 || codePoint > 0xFFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return 0;
+    const WCHAR wide = static_cast<WCHAR>(codePoint);
+    BOOL usedDefault = FALSE;
+    int length = WideCharToMultiByte(number, WC_NO_BEST_FIT_CHARS, &wide, 1, bytes, sizeof bytes,
+                                     nullptr, &usedDefault);
+    return length > 0 && !usedDefault ? static_cast<std::size_t>(length) : 0;
+}
+
+bool IsUpperCase(char32_t codePoint) {
+    const WCHAR wide = static_cast<WCHAR>(codePoint);
+    WORD type = 0;
+    return codePoint <= 0xFFFF && GetStringTypeW(CT_CTYPE1, &wide, 1, &type) && (type & C1_UPPER);
+}
+
+bool MapCase(unsigned locale, bool toUpper, char32_t codePoint, char32_t& mapped) {
+    const WCHAR wide = static_cast<WCHAR>(codePoint);
+    WCHAR result;
+    if (codePoint > 0xFFFF || LCMapStringW(locale, toUpper ? LCMAP_UPPERCASE : LCMAP_LOWERCASE,
+                                           &wide, 1, &result, 1) != 1)
         return false;
-    int length = FromWide(codePage.number, upper, upperBytes);
-    if (length < 1) {
-        // The upper case has no form in this code page (a pinyin letter of 936,
-        // say): the character compares as itself, so it still equals itself.
-        upperBytes[0] = bytes[0];
-        upperBytes[1] = bytes[1];
-        length = 2;
-    }
-    result[0] = static_cast<unsigned char>(upperBytes[0]);
-    result[1] = static_cast<unsigned char>(upperBytes[1]);
-    resultLength = static_cast<std::size_t>(length);
+    mapped = result;
     return true;
 }

@@ -52,4 +52,17 @@ tarnvel_set_dpi() {
     wineserver -w
 }
 
+# Programs of one Wine session share its desktop process, which keeps the
+# code page it started with; a program of another code page joining it gets
+# windows that do not answer the mouse. So a change of locale waits for the
+# running session to end.
+tarnvel_enter_locale() {
+    local session="$WINEPREFIX/.tarnvel-session-locale"
+    if [ "$(cat "$session" 2>/dev/null)" != "$TARNVEL_LOCALE" ]; then
+        wineserver -w
+        echo "$TARNVEL_LOCALE" > "$session"
+    fi
+}
+
 tarnvel_prepare_prefix
+tarnvel_enter_locale

@@ -1,5 +1,6 @@
 #include "tools/practice_tool/make.h"
 #include "tools/practice_tool/explain.h"
+#include "tools/practice_tool/gbk.h"
 #include "tools/practice_tool/tool_platform.h"
 #include "tools/practice_tool/utf8.h"
 #include "tools/practice_tool/wubi_table.h"

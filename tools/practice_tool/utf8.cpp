@@ -1,4 +1,5 @@
 #include "tools/practice_tool/utf8.h"
+#include "tools/practice_tool/gbk.h"
 #include "tools/practice_tool/tool_platform.h"
 
 #include <cstdio>

@@ -1,0 +1,20 @@
+#include "tools/practice_tool/gbk.h"
+
+#include "table/code_page.h"
+
+namespace {
+
+constexpr unsigned gbkCodePage = 936;
+
+} // namespace
+
+bool EncodeGbk(char32_t codePoint, std::string& out) {
+    char bytes[2];
+    std::size_t length = codePoint == 0 ? 0 : EncodeCharacter(gbkCodePage, codePoint, bytes);
+    out.append(bytes, length);
+    return length != 0;
+}
+
+bool DecodeGbk(const char* bytes, std::size_t length, char32_t& codePoint) {
+    return DecodeCharacter(gbkCodePage, bytes, length, codePoint);
+}
