@@ -1,7 +1,7 @@
 # Sourced: the environment every Wine command of the project runs in. Makes the
 # prefix on first use: Chinese fonts mapped to an installed CJK font and a
 # virtual desktop, so windows draw the same under Xvfb as on a desktop.
-: "${WINEPREFIX:=${TARNVEL_WINEPREFIX:-$HOME/.local/share/tarnvel/wine}}"
+: "${WINEPREFIX:=${TARNVEL_WINEPREFIX:-${HOME:-/root}/.local/share/tarnvel/wine}}"
 : "${TARNVEL_LOCALE:=zh_CN.UTF-8}"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="winedbg.exe=d;mscoree=d;mshtml=d"
 export LC_ALL="$TARNVEL_LOCALE"
