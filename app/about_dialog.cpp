@@ -1,6 +1,6 @@
 #include "app/about_dialog.h"
 
-#include "app/shell.h"
+#include "app/app_state.h"
 #include "res/resource.h"
 
 namespace {

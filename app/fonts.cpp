@@ -1,8 +1,6 @@
 #include "app/fonts.h"
 
-HFONT charFont = nullptr;
-HFONT answerFont = nullptr;
-HFONT textFont = nullptr;
+#include "app/app_state.h"
 
 namespace {
 

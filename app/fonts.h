@@ -1,13 +1,8 @@
-// The program's three fonts, sized in points for the screen they are made for.
-// The main window creates them in WM_CREATE and deletes them in WM_DESTROY;
-// the practice dialog borrows charFont and answerFont.
+// The program's three fonts (app_state.h), sized in points for the screen
+// they are made for.
 #pragma once
 
 #include <windows.h>
-
-extern HFONT charFont;   // the drilled character, and the height of its line
-extern HFONT answerFont; // the answer box
-extern HFONT textFont;   // the welcome text
 
 // Points to device pixels at the device's vertical resolution, rounded.
 int PointsToPixels(HDC hdc, int points);

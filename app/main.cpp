@@ -1,7 +1,8 @@
 // Entry point and message loop.
+#include "app/app_state.h"
 #include "app/main_window.h"
+#include "core/code_page.h"
 #include "res/resource.h"
-#include "table/code_page.h"
 
 namespace {
 

@@ -1,16 +1,14 @@
 #include "app/main_window.h"
 
 #include "app/about_dialog.h"
+#include "app/app_state.h"
 #include "app/fonts.h"
 #include "app/gdi_guards.h"
-#include "app/shell.h"
-#include "practice/practice_dialog.h"
+#include "app/message_box.h"
+#include "app/open_file_command.h"
+#include "app/practice_dialog.h"
+#include "core/drill_state.h"
 #include "res/resource.h"
-#include "table/char_table.h"
-#include "table/open_file_command.h"
-
-char titleText[windowTextSize];
-char className[windowTextSize];
 
 namespace {
 

@@ -4,12 +4,6 @@
 
 #include <windows.h>
 
-constexpr int windowTextSize = 100;
-
-// The window's caption (STR_TITLE) and class name (STR_CLASS), loaded at start.
-extern char titleText[windowTextSize];
-extern char className[windowTextSize];
-
 // A failed registration shows up as a failed CreateMainWindow.
 void RegisterMainClass(HINSTANCE instance);
 // Stores `instance` for the whole program, then creates and shows the window.

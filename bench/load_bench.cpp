@@ -8,8 +8,8 @@
 // The last line printed is "load_vs_baseline=R bytes_per_entry=B" for the
 // largest file. --random also loads files of that many random bytes, once as
 // they come and once with every Ctrl-Z replaced.
-#include "practice/drill.h"
-#include "table/practice_file.h"
+#include "core/drill.h"
+#include "core/practice_file.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "practice/drill.h"
+#include "core/drill.h"
 
 #include <gtest/gtest.h>
 

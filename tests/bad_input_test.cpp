@@ -2,8 +2,8 @@
 // no readable file, files that change while they are read, data that arrives
 // in pieces, answers the code page cannot upper-case. Each gets a clear answer
 // and loses nothing that was loaded.
-#include "practice/drill.h"
-#include "table/practice_file.h"
+#include "core/drill.h"
+#include "core/practice_file.h"
 
 #include "test_support.h"
 

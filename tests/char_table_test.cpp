@@ -1,4 +1,4 @@
-#include "table/char_table.h"
+#include "core/char_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "practice/drill.h"
+#include "core/drill.h"
 
 #include "test_support.h"
 
@@ -84,15 +84,15 @@ class Drill : public testing::Test {
     }
     Calls Check(const std::string& typed) {
         window.typed = typed;
-        CheckAnswer(window, wrongAnswers);
+        CheckAnswer(window);
         return window.Take();
     }
     Calls Next() {
-        NextChar(window, wrongAnswers);
+        NextChar(window);
         return window.Take();
     }
     Calls Previous() {
-        PrevChar(window, wrongAnswers);
+        PrevChar(window);
         return window.Take();
     }
     CharNode* Entry(int index) {
@@ -153,7 +153,7 @@ TEST_F(Drill, CountSurvivesReopeningButNotAMove) {
     Check("a");
     Recorder reopened; // the dialog closed and opened again
     reopened.typed = "b";
-    CheckAnswer(reopened, wrongAnswers);
+    CheckAnswer(reopened);
     EXPECT_EQ(reopened.Take(), (Calls{"read", tryAgain, "clear"}));
     EXPECT_EQ(Check("c"), (Calls{"read", Reveal("khk", "zhong reason"), "clear", "repaint"}));
 
@@ -178,7 +178,7 @@ TEST_F(Drill, RightAnswerOnLastEntryKeepsItShown) {
     EXPECT_EQ(window.typed, "");
 
     window.typed = "pbf";
-    CheckAnswer(window, wrongAnswers);
+    CheckAnswer(window);
     EXPECT_EQ(window.PositionAt(right), Entry(2));
     EXPECT_EQ(window.PositionAt(lastEntry), charTable.end());
     EXPECT_EQ(window.PositionAt("repaint"), Entry(2));
@@ -254,13 +254,13 @@ TEST_F(Drill, LoadingMaterialResetsTheCount) {
     TempFile other("other", "文\nyygy\nwen\n");
     Check("a");
     Check("b");
-    EXPECT_EQ(LoadDrillMaterial((testing::TempDir() + "tarnvel_missing.txt").c_str(), wrongAnswers),
+    EXPECT_EQ(LoadDrillMaterial((testing::TempDir() + "tarnvel_missing.txt").c_str()),
               LoadResult::notOpened);
     EXPECT_EQ(wrongAnswers, 2);
     EXPECT_EQ(charTable.count(), 3u);
     EXPECT_EQ(current, Entry(0));
 
-    EXPECT_EQ(LoadDrillMaterial(other.path(), wrongAnswers), LoadResult::loaded);
+    EXPECT_EQ(LoadDrillMaterial(other.path()), LoadResult::loaded);
     EXPECT_EQ(wrongAnswers, 0);
     EXPECT_EQ(charTable.count(), 1u);
     EXPECT_EQ(current, charTable.first());

@@ -2,7 +2,7 @@
 // operator new, which this test program replaces with one that can be told to
 // fail; it passes everything else on to the ordinary operator new, so that
 // allocation and release stay paired for the sanitizers.
-#include "practice/drill.h"
+#include "core/drill.h"
 
 #include "test_support.h"
 
@@ -91,7 +91,7 @@ TEST(OutOfMemory, DrillStartsOnWhatWasLoaded) {
     wrongAnswers = 2;
     {
         FailingAllocations guard(1);
-        EXPECT_EQ(LoadDrillMaterial(file.path(), wrongAnswers), LoadResult::outOfMemory);
+        EXPECT_EQ(LoadDrillMaterial(file.path()), LoadResult::outOfMemory);
     }
     EXPECT_EQ(wrongAnswers, 0);
     EXPECT_EQ(charTable.count(), 1u);

@@ -1,4 +1,4 @@
-#include "table/practice_file.h"
+#include "core/practice_file.h"
 
 #include "test_support.h"
 

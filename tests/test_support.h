@@ -2,7 +2,7 @@
 // from their field texts, and walks over a table in both directions.
 #pragma once
 
-#include "table/char_table.h"
+#include "core/char_table.h"
 
 #include <gtest/gtest.h>
 

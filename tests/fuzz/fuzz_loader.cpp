@@ -6,7 +6,7 @@
 // entries is a third of the bounded line reads the bytes give. The first 79
 // bytes, taken as one line, also go through the field copy, which must agree
 // with the plain character-by-character copy the format describes.
-#include "table/practice_file.h"
+#include "core/practice_file.h"
 
 #include <algorithm>
 #include <cstdint>

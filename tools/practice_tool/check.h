@@ -2,7 +2,7 @@
 // surely not what its author meant.
 #pragma once
 
-#include "table/char_table.h"
+#include "core/char_table.h"
 
 #include <cstdio>
 #include <string>

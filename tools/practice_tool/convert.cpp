@@ -3,7 +3,7 @@
 #include "tools/practice_tool/tool_platform.h"
 #include "tools/practice_tool/utf8.h"
 
-#include "table/practice_file.h"
+#include "core/practice_file.h"
 
 #include <cstdio>
 

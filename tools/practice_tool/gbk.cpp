@@ -1,6 +1,6 @@
 #include "tools/practice_tool/gbk.h"
 
-#include "table/code_page.h"
+#include "core/code_page.h"
 
 namespace {
 

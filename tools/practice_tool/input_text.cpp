@@ -3,7 +3,7 @@
 #include "tools/practice_tool/tool_platform.h"
 #include "tools/practice_tool/utf8.h"
 
-#include "table/file_source.h"
+#include "core/file_source.h"
 
 #include <cstdio>
 #include <cstring>

@@ -3,8 +3,8 @@
 
 #include "tools/practice_tool/check.h"
 
-#include "table/code_page.h"
-#include "table/practice_file.h"
+#include "core/code_page.h"
+#include "core/practice_file.h"
 
 #include <algorithm>
 #include <cstring>

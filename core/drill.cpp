@@ -1,8 +1,6 @@
-#include "practice/drill.h"
+#include "core/drill.h"
 
 #include <cstdio>
-
-int wrongAnswers = 0;
 
 namespace {
 
@@ -26,7 +24,7 @@ bool AtBoundary(bool forward, DrillWindow& owner) {
     return false;
 }
 
-void NextChar(DrillWindow& dialog, int& wrongAnswers) {
+void NextChar(DrillWindow& dialog) {
     if (AtBoundary(true, dialog))
         return;
     wrongAnswers = 0;
@@ -38,7 +36,7 @@ void NextChar(DrillWindow& dialog, int& wrongAnswers) {
     dialog.repaint();
 }
 
-void PrevChar(DrillWindow& dialog, int& wrongAnswers) {
+void PrevChar(DrillWindow& dialog) {
     if (AtBoundary(false, dialog))
         return;
     wrongAnswers = 0;
@@ -46,7 +44,7 @@ void PrevChar(DrillWindow& dialog, int& wrongAnswers) {
     dialog.repaint();
 }
 
-void CheckAnswer(DrillWindow& dialog, int& wrongAnswers) {
+void CheckAnswer(DrillWindow& dialog) {
     if (AtBoundary(true, dialog))
         return;
     char answer[answerBufferSize] = {};
@@ -55,7 +53,7 @@ void CheckAnswer(DrillWindow& dialog, int& wrongAnswers) {
 
     const CharEntry& entry = current->entry;
     bool advance = true;
-    if (AnswerMatches(answer, entry.code)) {
+    if (AnswerMatches(answer, entry.code, ActiveCodePage())) {
         dialog.showMessage(drill_text::rightAnswer, drill_text::rightAnswerCaption, plainBox);
     } else {
         wrongAnswers = (wrongAnswers + 1) % 3;
@@ -71,11 +69,11 @@ void CheckAnswer(DrillWindow& dialog, int& wrongAnswers) {
     }
     dialog.clearAnswer();
     if (advance)
-        NextChar(dialog, wrongAnswers);
+        NextChar(dialog);
 }
 
-LoadResult LoadDrillMaterial(const char* path, int& wrongAnswers) {
-    LoadResult result = LoadPracticeFile(path);
+LoadResult LoadDrillMaterial(const char* path) {
+    LoadResult result = LoadPracticeFile(path, charTable, current, ActiveCodePage());
     if (result != LoadResult::notOpened)
         wrongAnswers = 0;
     return result;

@@ -1,5 +1,5 @@
 // The code-page services of Windows itself.
-#include "table/code_page.h"
+#include "core/code_page.h"
 
 #include <windows.h>
 

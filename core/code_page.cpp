@@ -1,4 +1,4 @@
-#include "table/code_page.h"
+#include "core/code_page.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
-#include "practice/practice_dialog.h"
+#include "app/practice_dialog.h"
 
+#include "app/app_state.h"
 #include "app/fonts.h"
 #include "app/gdi_guards.h"
-#include "app/shell.h"
-#include "practice/drill.h"
+#include "app/message_box.h"
+#include "core/drill.h"
 #include "res/resource.h"
 
 namespace {
@@ -65,10 +66,10 @@ INT_PTR OnPaint(HWND dialog) {
 INT_PTR OnCommand(HWND dialog, WPARAM wParam) {
     PracticeWindow window(dialog);
     switch (LOWORD(wParam)) {
-    case IDOK: CheckAnswer(window, wrongAnswers); return FALSE;
+    case IDOK: CheckAnswer(window); return FALSE;
     case IDCANCEL: EndDialog(dialog, closedResult); return TRUE;
-    case CTL_NEXT: NextChar(window, wrongAnswers); return FALSE;
-    case CTL_PREV: PrevChar(window, wrongAnswers); return FALSE;
+    case CTL_NEXT: NextChar(window); return FALSE;
+    case CTL_PREV: PrevChar(window); return FALSE;
     default: return FALSE;
     }
 }

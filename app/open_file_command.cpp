@@ -1,7 +1,8 @@
-#include "table/open_file_command.h"
+#include "app/open_file_command.h"
 
-#include "app/shell.h"
-#include "practice/drill.h"
+#include "app/app_state.h"
+#include "app/message_box.h"
+#include "core/drill.h"
 
 #include <cstddef>
 
@@ -65,5 +66,5 @@ void OpenPracticeFile(HWND owner) {
     OpenFileNameFunction* getOpenFileName = FileChooser();
     if (getOpenFileName == nullptr || !getOpenFileName(&request))
         return;
-    ReportLoadResult(owner, LoadDrillMaterial(path, wrongAnswers));
+    ReportLoadResult(owner, LoadDrillMaterial(path));
 }

@@ -1,4 +1,4 @@
-#include "table/file_source.h"
+#include "core/file_source.h"
 
 #include <windows.h>
 

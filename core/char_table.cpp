@@ -1,9 +1,6 @@
-#include "table/char_table.h"
+#include "core/char_table.h"
 
 #include <new>
-
-CharTable charTable;
-CharNode* current = charTable.end();
 
 CharTable::CharTable() : marker_{} {
     marker_.next = &marker_;

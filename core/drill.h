@@ -2,29 +2,28 @@
 // code, and moving `current` through the material with its boundary notices.
 #pragma once
 
-#include "practice/drill_window.h"
-#include "table/code_page.h"
-#include "table/practice_file.h"
+#include "core/code_page.h"
+#include "core/drill_state.h"
+#include "core/drill_window.h"
+#include "core/practice_file.h"
 
-// Wrong answers since the count was last reset, modulo 3. It lives as long as
-// the process: closing the practice dialog keeps it, new material resets it.
-extern int wrongAnswers;
+// The drill operations work on the process-wide state of drill_state.h, in
+// the active code page, and reach the user only through `dialog`.
 
 // True when the move or check must not happen; the notice has then been shown.
 bool AtBoundary(bool forward, DrillWindow& owner);
 
-void CheckAnswer(DrillWindow& dialog, int& wrongAnswers);
-void NextChar(DrillWindow& dialog, int& wrongAnswers);
-void PrevChar(DrillWindow& dialog, int& wrongAnswers);
+void CheckAnswer(DrillWindow& dialog);
+void NextChar(DrillWindow& dialog);
+void PrevChar(DrillWindow& dialog);
 
-// Loads a practice file and, when anything was read, starts the new material
-// with fresh tries.
-LoadResult LoadDrillMaterial(const char* path, int& wrongAnswers);
+// Loads a practice file into the drill and, when anything was read, starts
+// the new material with fresh tries.
+LoadResult LoadDrillMaterial(const char* path);
 
 // Whether a typed answer equals a code: double-byte aware, case-insensitive by
 // the code page's rules, used only for equality.
-bool AnswerMatches(const char* answer, const char* code,
-                   const CodePage& codePage = ActiveCodePage());
+bool AnswerMatches(const char* answer, const char* code, const CodePage& codePage);
 
 // The notices, as the user sees them.
 namespace drill_text {

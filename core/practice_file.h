@@ -2,9 +2,9 @@
 // double-byte-aware field copy and the loader that fills the character table.
 #pragma once
 
-#include "table/char_table.h"
-#include "table/code_page.h"
-#include "table/file_source.h"
+#include "core/char_table.h"
+#include "core/code_page.h"
+#include "core/file_source.h"
 
 #include <cstddef>
 
@@ -38,8 +38,7 @@ private:
 
 // Copies one line into a field of `width` bytes without splitting a
 // double-byte character, drops a final LF and NUL-fills the rest.
-void CopyField(char* dest, const char* line, std::size_t width,
-               const CodePage& codePage = ActiveCodePage());
+void CopyField(char* dest, const char* line, std::size_t width, const CodePage& codePage);
 
 enum class LoadResult {
     loaded,        // the whole file was read
@@ -48,9 +47,7 @@ enum class LoadResult {
 };
 
 // Replaces the table's contents with the file's complete groups of three
-// lines and puts `current` on the first entry.
+// lines and puts `cursor` on the first entry. A file that cannot be opened
+// changes nothing.
 LoadResult LoadPracticeFile(const char* path, CharTable& table, CharNode*& cursor,
-                            const CodePage& codePage = ActiveCodePage());
-inline LoadResult LoadPracticeFile(const char* path) {
-    return LoadPracticeFile(path, charTable, current);
-}
+                            const CodePage& codePage);

@@ -1,6 +1,6 @@
 // The code-page services on a system without an ANSI code page: conversions
 // through iconv and case mapping through the C library's Unicode tables.
-#include "table/code_page.h"
+#include "core/code_page.h"
 
 #include <cerrno>
 #include <clocale>

@@ -1,6 +1,4 @@
-#include "app/shell.h"
-
-HINSTANCE appInstance = nullptr;
+#include "app/message_box.h"
 
 void ShowMessage(HWND owner, const char* text, const char* caption, UINT style) {
     MessageBoxA(owner, text, caption, style);

@@ -1,5 +1,5 @@
 // The drill material: a circular doubly linked list of entries with one end
-// marker, and the process-wide cursor `current` that walks it.
+// marker, walked by a cursor that designates an entry or the marker.
 #pragma once
 
 #include <cstdint>
@@ -44,7 +44,3 @@ private:
     CharNode marker_;
     std::uint32_t count_ = 0;
 };
-
-// The process-wide material and the entry being drilled (or the end marker).
-extern CharTable charTable;
-extern CharNode* current;

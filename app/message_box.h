@@ -1,11 +1,7 @@
-// What the front-end parts of the program share: the instance handle every
-// resource load and dialog uses, and the message box they report through.
+// The message boxes through which the front end tells the user things.
 #pragma once
 
 #include <windows.h>
-
-// Set when the main window is created.
-extern HINSTANCE appInstance;
 
 // A modal message box owned by `owner`; returns when it is dismissed.
 void ShowMessage(HWND owner, const char* text, const char* caption, UINT style);
