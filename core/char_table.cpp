@@ -7,7 +7,9 @@ CharTable::CharTable() : marker_{} {
     marker_.previous = &marker_;
 }
 
-CharTable::~CharTable() { clear(); }
+CharTable::~CharTable() {
+    clear();
+}
 
 void CharTable::clear() {
     while (marker_.next != &marker_) {

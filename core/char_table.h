@@ -19,7 +19,7 @@ struct CharNode {
 };
 
 class CharTable {
-public:
+  public:
     CharTable();
     ~CharTable();
     CharTable(const CharTable&) = delete;
@@ -39,7 +39,7 @@ public:
     static CharNode* previous(CharNode* position) { return position->previous; }
     std::uint32_t count() const { return count_; }
 
-private:
+  private:
     // Part of the table itself, so building an empty table cannot fail.
     CharNode marker_;
     std::uint32_t count_ = 0;

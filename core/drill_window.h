@@ -15,7 +15,7 @@ enum MessageStyle : unsigned {
 constexpr std::size_t answerBufferSize = 20;
 
 class DrillWindow {
-public:
+  public:
     // A modal message box owned by the window; returns when it is dismissed.
     virtual void showMessage(const char* text, const char* caption, MessageStyle style) = 0;
     // At most answerBufferSize - 1 bytes of the answer box's text, NUL-terminated.
@@ -24,6 +24,6 @@ public:
     // Invalidates the whole client area, with erase, so the character is redrawn.
     virtual void repaint() = 0;
 
-protected:
+  protected:
     ~DrillWindow() = default;
 };

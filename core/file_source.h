@@ -6,7 +6,7 @@
 #include <cstdint>
 
 class FileSource {
-public:
+  public:
     FileSource() = default;
     ~FileSource() { close(); }
     FileSource(const FileSource&) = delete;
@@ -18,7 +18,7 @@ public:
     std::size_t read(char* buffer, std::size_t size);
     void close();
 
-private:
+  private:
     // A file descriptor or a HANDLE; -1 is "none" on both platforms.
     std::intptr_t handle_ = -1;
 };

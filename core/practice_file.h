@@ -18,14 +18,14 @@ constexpr std::size_t reasonWidth = sizeof(CharEntry::reason);
 // stays, Ctrl-Z ends the data) in bounded line reads: up to and including the
 // next LF when it is among the first 79 bytes, else exactly 79 bytes.
 class LineReader {
-public:
+  public:
     explicit LineReader(FileSource& file) : file_(file) {}
 
     // False at the end of the data. `length` counts the bytes stored before the
     // NUL, which may include NUL bytes of the file itself.
     bool readLine(char (&line)[lineBufferSize], std::size_t& length);
 
-private:
+  private:
     bool fill();
     int peekByte();
 
@@ -41,9 +41,9 @@ private:
 void CopyField(char* dest, const char* line, std::size_t width, const CodePage& codePage);
 
 enum class LoadResult {
-    loaded,        // the whole file was read
-    notOpened,     // nothing changed
-    outOfMemory,   // the entries read before memory ran out are loaded
+    loaded,      // the whole file was read
+    notOpened,   // nothing changed
+    outOfMemory, // the entries read before memory ran out are loaded
 };
 
 // Replaces the table's contents with the file's complete groups of three

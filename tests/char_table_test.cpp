@@ -47,7 +47,8 @@ TEST(CharTable, CopiesWholeEntries) {
     std::memset(&entry, 0x5A, sizeof entry);
     ASSERT_TRUE(table.append(entry));
     std::memset(&entry, 0, sizeof entry);
-    EXPECT_EQ(std::memcmp(&table.first()->entry, std::string(sizeof entry, 'Z').data(), sizeof entry), 0);
+    EXPECT_EQ(
+        std::memcmp(&table.first()->entry, std::string(sizeof entry, 'Z').data(), sizeof entry), 0);
 }
 
 } // namespace
