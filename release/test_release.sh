@@ -8,30 +8,19 @@
 set -u
 cmake=$1 build=$2 zip=$3 driver=$4 objdump=$5
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-wine_run=$source_dir/tools/wine-run.sh
+source "$source_dir/tools/wine.sh"
 ok=0 bad=0
 pass() { echo "ok: $1"; ok=$((ok + 1)); }
 fail() { echo "bad: $1"; bad=$((bad + 1)); }
 finish() {
-    stop_display
-    echo "tally $ok ok $bad bad"
+    echo "$ok checks held, $bad failed"
     [ "$bad" -eq 0 ]
     exit
 }
 
 work=$(mktemp -d)
-xvfb=
-# A display this script started ends after Wine has let go of it.
-stop_display() {
-    if [ -n "$xvfb" ]; then
-        (source "$source_dir/tools/wine-env.sh" && wineserver -w)
-        kill "$xvfb" 2>/dev/null
-        wait "$xvfb" 2>/dev/null
-        xvfb=
-    fi
-}
 cleanup() {
-    stop_display
+    tarnvel_stop_display
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -87,8 +76,8 @@ done
 
 unclean=
 for sample in "$folder"/samples/*.txt; do
-    "$wine_run" "$folder/practice_tool.exe" check -q "$sample" >"$work/check.log" 2>&1 ||
-        unclean="$unclean $(basename "$sample")"
+    tarnvel_wine "$folder/practice_tool.exe" check -q "$sample" >"$work/check.log" 2>&1 ||
+        { unclean="$unclean $(basename "$sample")"; sed 's/^/    /' "$work/check.log" | head -n 5; }
 done
 if [ -z "$unclean" ]; then
     pass "the zipped tool finds every zipped sample clean"
@@ -98,13 +87,9 @@ fi
 
 # The program needs a display; the test command gives one, a lone run makes one.
 if [ -z "${DISPLAY:-}" ]; then
-    # Xvfb picks a free display and writes its number to descriptor 3.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.2; done
-    export DISPLAY=:$(head -n 1 "$work/display")
+    tarnvel_start_display || { fail "a display for the program"; finish; }
 fi
-if "$wine_run" "$driver" "$folder/tarnvel.exe" shell >"$work/shell.log" 2>&1; then
+if tarnvel_wine "$driver" "$folder/tarnvel.exe" shell >"$work/shell.log" 2>&1; then
     pass "tarnvel.exe from the unpacked folder passes the end-to-end shell cases"
 else
     grep -E '^(FAIL|   failed)' "$work/shell.log"

@@ -7,7 +7,7 @@
 #   TARGET  loader, answer_match (default: both)
 #   -t      time per target, default 60
 #   -b      build tree, default build/fuzz (configured with clang if missing)
-# Ends with one line "tally N ok M bad": one ok per target that found nothing.
+# Ends with one line "N passed, M failed": a target passes when it found nothing.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=60
@@ -30,7 +30,7 @@ if [ "$do_build" = 1 ]; then
                -DTARNVEL_FUZZ=ON -DTARNVEL_TESTS=OFF >/dev/null &&
            cmake --build "$build" -j"$(nproc)" >/dev/null; }; then
         echo "fuzz: build failed"
-        echo "tally 0 ok ${#targets[@]} bad"
+        echo "0 passed, ${#targets[@]} failed"
         exit 1
     fi
 fi
@@ -64,5 +64,5 @@ for target in "${targets[@]}"; do
         ls "$artifacts" | head -n 3 | sed "s|^|   input: $artifacts/|"
     fi
 done
-echo "tally $ok ok $bad bad"
+echo "$ok passed, $bad failed"
 [ "$bad" -eq 0 ]

@@ -4,12 +4,11 @@
 # to the stderr it inherits, so the driver's stderr goes to a log it is told of.
 # Usage: tools/leak_check.sh TARNVEL_LEAKS.exe TARNVEL.exe [LOG]
 set -uo pipefail
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$(dirname "${BASH_SOURCE[0]}")/wine.sh"
 driver=$1
 program=$2
 log=$(realpath -m "${3:-${TMPDIR:-/tmp}/tarnvel-leaks-$$.log}")
-windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
-"$here/wine-run.sh" "$driver" "$(windows_path "$(realpath "$program")")" "$(windows_path "$log")" 2>"$log"
+tarnvel_wine "$driver" "$(tarnvel_windows_path "$program")" "$(tarnvel_windows_path "$log")" 2>"$log"
 status=$?
 # The trace is large: kept only when the check failed.
 if [ $status -eq 0 ]; then rm -f "$log"; else echo "gdi trace kept in $log"; fi

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make googletest            # native build and unit tests
+    cmake g++ make googletest python3    # native build, unit tests, counting them
+    clang-format                         # the sources' layout
     mingw-w64 wine64 xvfb x11-utils      # the Windows program, run under Wine
     fonts-wqy-zenhei locales             # Chinese text in Wine's windows
     imagemagick xdotool zip unzip        # screenshots, driving, the release
@@ -26,8 +27,10 @@ fi
 
 if [ ${#missing[@]} -ne 0 ]; then
     echo "setup: installing ${missing[*]}"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    # Another installation may hold the package lock for a while: wait for it.
+    apt-get -o DPkg::Lock::Timeout=600 update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+        "${missing[@]}" >/dev/null
 fi
 
 # Wine takes its code page from the locale's name; non-ASCII file names need
