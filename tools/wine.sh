@@ -59,11 +59,11 @@ tarnvel_make_prefix() {
             exit 1
         fi
         # Ours, but made by another Wine or not finished: such a prefix may not start.
-        tarnvel_wineserver -k >/dev/null 2>&1
+        tarnvel_wineserver -k >/dev/null 2>&1 || true
         rm -rf "$prefix"
         mkdir -p "$prefix" && echo "making" >"$mark" || exit 1
         echo "wine.sh: making the Wine prefix $prefix" >&2
-        tarnvel_wine_env /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+        tarnvel_wine_env /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 || exit 1
         local font key="HKCU\\Software\\Wine"
         for font in SimSun "宋体" "新宋体" NSimSun "MS Shell Dlg" "MS Shell Dlg 2"; do
             tarnvel_wine_env /usr/lib/wine/wine64 reg add "$key\\Fonts\\Replacements" /v "$font" \
@@ -73,7 +73,7 @@ tarnvel_make_prefix() {
             /d Default /f >/dev/null 2>&1
         tarnvel_wine_env /usr/lib/wine/wine64 reg add "$key\\Explorer\\Desktops" /v Default \
             /t REG_SZ /d 1024x768 /f >/dev/null 2>&1
-        tarnvel_wineserver -w
+        tarnvel_wineserver -w || true
         echo "$ready" >"$mark"
     ) 9>"$home/wine.lock"
 }
@@ -102,7 +102,7 @@ tarnvel_enter_locale() {
     local session
     session="$(tarnvel_wine_home)/wine/.tarnvel-session-locale"
     if [ "$(cat "$session" 2>/dev/null)" != "${TARNVEL_LOCALE:-zh_CN.UTF-8}" ]; then
-        tarnvel_wineserver -w
+        tarnvel_wineserver -w || true
         echo "${TARNVEL_LOCALE:-zh_CN.UTF-8}" >"$session"
     fi
 }
@@ -124,7 +124,7 @@ tarnvel_windows_path() {
 # the display it started on, so a running Wine session is waited for first.
 tarnvel_start_display() {
     local numberFile
-    tarnvel_wineserver -w 2>/dev/null
+    tarnvel_wineserver -w 2>/dev/null || true
     numberFile=$(mktemp) || return 1
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
     TARNVEL_XVFB_PID=$!
@@ -150,9 +150,9 @@ tarnvel_stop_display() {
     local self=${BASH_SOURCE[0]}
     # wineserver -w has no time limit of its own.
     timeout 30 bash -c 'source "$1" && tarnvel_wineserver -w' _ "$self" 2>/dev/null ||
-        tarnvel_wineserver -k 2>/dev/null
-    kill "$TARNVEL_XVFB_PID" 2>/dev/null
-    wait "$TARNVEL_XVFB_PID" 2>/dev/null
+        tarnvel_wineserver -k 2>/dev/null || true
+    kill "$TARNVEL_XVFB_PID" 2>/dev/null || true
+    wait "$TARNVEL_XVFB_PID" 2>/dev/null || true
     TARNVEL_XVFB_PID=
 }
 
