@@ -1,0 +1,155 @@
+// The user's journeys through the real windows, one per capability. The drill's
+// rules, notices and boundaries are proved on the core with the recorder.
+#include "tests/e2e/driver.h"
+
+namespace {
+
+const std::vector<std::string> material = {"工", "aaaa", "工：键名字，连击四下。",
+                                           "了", "bnh",  "了：乙、丨，末笔识别码。",
+                                           "以", "nywy", "以：乙、丶、人，补末笔。"};
+
+// The live menu of another process cannot be read; the resource it comes from
+// can: "text=command" per item, a pop-up's items in brackets.
+std::string MenuText(HMENU menu) {
+    std::string text;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char item[64] = "";
+        GetMenuStringA(menu, UINT(i), item, sizeof item, MF_BYPOSITION);
+        HMENU popup = GetSubMenu(menu, i);
+        text +=
+            (i ? " " : "") + Recode(item, 936, CP_UTF8) +
+            (popup ? "[" + MenuText(popup) + "]" : "=" + std::to_string(GetMenuItemID(menu, i)));
+    }
+    return text;
+}
+
+TEST(Shell, MenuHoldsEveryCommandUnderItsKey) {
+    HMODULE exe = LoadLibraryExA(programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    EXPECT_EQ(MenuText(LoadMenuA(exe, MAKEINTRESOURCEA(RES_MAIN))),
+              "文件(&F)[退出(&X)=105] 练习(&X)[打开文件(&O)...=32772 开始练习(&S)=32771] "
+              "帮助(&H)[关于(&A)...=104]");
+    FreeLibrary(exe);
+}
+
+// 帮助 > 关于 (Alt+H, A), Alt+/ and Alt+? open the About box; Esc, Enter and its
+// close box close it.
+TEST(Shell, AboutBoxOpensByMenuAndAcceleratorsAndCloses) {
+    Program program;
+    ASSERT_TRUE(program.main);
+    const std::vector<std::vector<WORD>> opening[] = {
+        {{VK_MENU, 'H'}, {'A'}}, {{VK_MENU, VK_OEM_2}}, {{VK_MENU, VK_SHIFT, VK_OEM_2}}};
+    const WORD closing[] = {VK_ESCAPE, VK_RETURN, 0};
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way);
+        Press(program.main, opening[way]);
+        HWND about = AwaitDialog(program.id(), "关于Tarnvel");
+        ASSERT_TRUE(about);
+        EXPECT_EQ(GetWindow(about, GW_OWNER), program.main);
+        EXPECT_FALSE(IsWindowEnabled(program.main));
+        EXPECT_TRUE(closing[way] ? Press(about, {{closing[way]}}) : ClickCloseBox(about));
+        EXPECT_TRUE(AwaitGone(about));
+        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(program.main) != FALSE; }));
+    }
+}
+
+// 文件 > 退出 (Alt+F, X) and the main window's close box end the program with code 0.
+TEST(Shell, MenuExitAndCloseBoxEndWithCodeZero) {
+    for (bool byMenu : {true, false}) {
+        Program program;
+        ASSERT_TRUE(program.main);
+        EXPECT_EQ(TextOf(program.main), "Tarnvel");
+        EXPECT_TRUE(byMenu ? Press(program.main, {{VK_MENU, 'F'}, {'X'}})
+                           : ClickCloseBox(program.main));
+        DWORD code = STILL_ACTIVE;
+        WaitForSingleObject(program.info.hProcess, patience);
+        GetExitCodeProcess(program.info.hProcess, &code);
+        EXPECT_EQ(code, 0u) << (byMenu ? "退出" : "the close box");
+    }
+}
+
+// A name typed into the system's dialog is loaded; Cancel changes nothing; a
+// file that cannot be opened is reported once, and the material stays.
+TEST(OpenFile, TypedNameLoadsCancelKeepsUnreadableReportsOnce) {
+    PracticeFile file("open.txt", material);
+    Program program;
+    ASSERT_TRUE(program.main);
+    Press(program.main, {{VK_MENU, 'X'}, {'O'}});
+    HWND dialog = AwaitDialog(program.id(), "打开文件");
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), program.main);
+    ASSERT_TRUE(Choose(dialog, file.path));
+    Practice practice = Practice::Open(program);
+    EXPECT_TRUE(practice.shows("工"));
+    EXPECT_EQ(practice.click(CTL_NEXT), Boxes{});
+    EXPECT_TRUE(practice.close());
+    // No box is up, or the practice dialog would open over it.
+    auto expectMaterialKept = [&](const char* after) {
+        Practice practice = Practice::Open(program);
+        EXPECT_EQ(practice.boxes(), Boxes{}) << after;
+        EXPECT_TRUE(practice.shows("了")) << after;
+        EXPECT_TRUE(practice.close());
+    };
+
+    Command(program.main, CMD_OPEN_FILE);
+    dialog = AwaitDialog(program.id(), "打开文件");
+    Command(dialog, IDCANCEL);
+    EXPECT_TRUE(AwaitGone(dialog));
+    expectMaterialKept("Cancel");
+    HANDLE held = CreateFileA(file.path.c_str(), GENERIC_READ, 0, 0, OPEN_EXISTING, 0, 0);
+    Command(program.main, CMD_OPEN_FILE);
+    EXPECT_TRUE(Choose(AwaitDialog(program.id(), "打开文件"), file.path));
+    EXPECT_EQ(NextBox(program.id()), "Tarnvel > 错误: 文件打开时发生错误！ (error icon)");
+    CloseHandle(held);
+    expectMaterialKept("a file that cannot be opened");
+}
+
+// Opened by 练习 > 开始练习 (Alt+X, S): the layout, a right answer typed and sent
+// with Enter, two wrong ones, the reveal, then back past the first character by
+// Alt+P and on by Alt+N, each step with its boxes. Run at 96 and at 144 dpi.
+TEST(Drill, LayoutRightWrongRevealPreviousNext) {
+    EXPECT_EQ(Points(72), expectedDpi ? expectedDpi : Points(72));
+    PracticeFile file("drill.txt", material);
+    Program program;
+    ASSERT_TRUE(program.main);
+    Command(program.main, CMD_OPEN_FILE);
+    ASSERT_TRUE(Choose(AwaitDialog(program.id(), "打开文件"), file.path));
+    Press(program.main, {{VK_MENU, 'X'}, {'S'}});
+    Practice practice(program);
+    ASSERT_TRUE(practice.answer);
+    EXPECT_EQ(GetWindow(practice.dialog, GW_OWNER), program.main);
+    RECT box{}; // right under the character line, measured in the answer font
+    GetWindowRect(practice.answer, &box);
+    MapWindowPoints(nullptr, practice.dialog, reinterpret_cast<POINT*>(&box), 2);
+    Font line(36, "SimSun"), answer(9, "MS Shell Dlg");
+    EXPECT_EQ(box.left, Points(6));
+    EXPECT_EQ(box.top, line.lineHeight());
+    EXPECT_EQ(box.right - box.left, 4 * answer.metrics.tmMaxCharWidth + 2);
+    EXPECT_EQ(box.bottom - box.top, answer.lineHeight());
+    EXPECT_TRUE(practice.shows("工"));
+
+    // Typed into the answer box, which starts with the focus.
+    Press(practice.dialog, {{'A'}, {'A'}, {'A'}, {'A'}, {VK_RETURN}});
+    EXPECT_EQ(NextBox(program.id()), "练习 > 回答正确: 回答正确！");
+    EXPECT_EQ(practice.boxes(), Boxes{});
+    EXPECT_EQ(TextOf(practice.answer), "");
+    EXPECT_TRUE(practice.shows("了"));
+    for (const char* wrong : {"bnhx", ""}) {
+        Send(practice.answer, WM_SETTEXT, 0, LPARAM(wrong));
+        EXPECT_EQ(practice.click(IDOK), Boxes{"练习 > 回答错误: 回答不正确，请再试。"}) << wrong;
+    }
+    EXPECT_EQ(practice.click(IDOK),
+              Boxes{"练习 > 回答错误: 正确答案是：bnh\r\n了：乙、丨，末笔识别码。"});
+    EXPECT_TRUE(practice.shows("以"));
+
+    for (const char* shown : {"了", "工"}) {
+        Press(practice.dialog, {{VK_MENU, 'P'}});
+        EXPECT_TRUE(practice.shows(shown));
+    }
+    Press(practice.dialog, {{VK_MENU, 'P'}});
+    EXPECT_EQ(NextBox(program.id()), "练习 > 已到最前: 已经到达第一个字了。 (information icon)");
+    Press(practice.dialog, {{VK_MENU, 'N'}});
+    EXPECT_TRUE(practice.shows("了"));
+    EXPECT_EQ(practice.boxes(), Boxes{});
+    EXPECT_TRUE(practice.close());
+}
+
+} // namespace
