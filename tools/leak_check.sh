@@ -9,8 +9,8 @@ driver=$1
 program=$2
 log=$(realpath -m "${3:-${TMPDIR:-/tmp}/tarnvel-leaks-$$.log}")
 mkdir -p "$(dirname "$log")"
-tarnvel_wine "$driver" "$(tarnvel_windows_path "$program")" \
-    --gdi-log="$(tarnvel_windows_path "$log")" --gtest_filter='Leaks.*' 2>"$log"
+TARNVEL_GDI_LOG=$(tarnvel_windows_path "$log") tarnvel_wine "$driver" "$program" \
+    --gtest_filter='Leaks.*' 2>"$log"
 status=$?
 # The trace is large: kept only when the check failed.
 if [ $status -eq 0 ]; then rm -f "$log"; else echo "gdi trace kept in $log"; fi

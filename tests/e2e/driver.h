@@ -11,15 +11,13 @@
 #include <functional>
 
 inline std::string programPath; // the program under test
-inline int expectedDpi = 0;     // the resolution the layout is checked at, 0 for any
-inline std::string gdiLog;      // where Wine's gdi trace of the program goes, if anywhere
 
 // One bound for every wait, long enough for a machine busy with other work.
 constexpr DWORD patience = 30000;
 
-inline bool WaitFor(const std::function<bool()>& condition) {
+inline bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = patience) {
     for (DWORD start = GetTickCount(); !condition(); Sleep(20)) {
-        if (GetTickCount() - start > patience)
+        if (GetTickCount() - start > milliseconds)
             return false;
     }
     return true;
@@ -45,6 +43,15 @@ inline std::string TextOf(HWND window) {
 // WM_COMMAND as a click on control `id` sends it; a menu command where there is no such control.
 inline void Command(HWND window, int id) {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(window, id)));
+}
+
+// Posts a marker to an edit control, a text limit the program never sets. Posted
+// messages are handled in order, inside a message box's loop too: once the
+// returned test holds, everything posted to the thread before it has been handled.
+inline std::function<bool()> PostMarker(HWND edit) {
+    static WPARAM marker = 40000;
+    PostMessageA(edit, EM_SETLIMITTEXT, ++marker, 0);
+    return [edit, posted = marker] { return Send(edit, EM_GETLIMITTEXT) == LRESULT(posted); };
 }
 
 // Top-level windows of a process, shown or not, optionally of one class.
@@ -138,11 +145,11 @@ inline std::vector<HWND> MessageBoxes(DWORD process) {
     }
     return boxes;
 }
-// The next message box to come up, as "owner's caption > caption: text (icon)", closed by its OK
-// button.
+// The next message box to come up, as "owner's caption > caption: text (icon)"; then closed.
 inline std::string NextBox(DWORD process) {
-    std::vector<HWND> boxes;
-    if (!WaitFor([&] { return !(boxes = MessageBoxes(process)).empty(); }))
+    std::vector<HWND> boxes; // shown once its texts are in
+    if (!WaitFor(
+            [&] { return !(boxes = MessageBoxes(process)).empty() && IsWindowVisible(boxes[0]); }))
         return "no box";
     HWND box = boxes[0];
     std::string seen = TextOf(GetWindow(box, GW_OWNER)) + " > " + TextOf(box) + ": " +
@@ -155,21 +162,19 @@ using Boxes = std::vector<std::string>;
 // Types the file's name into the open-file dialog's file-name box (an Edit in a
 // ComboBox in a ComboBoxEx32, all three 1148) and presses OK.
 inline bool Choose(HWND dialog, const std::string& path) {
-    Send(GetDlgItem(GetDlgItem(GetDlgItem(dialog, 1148), 1148), 1148), WM_SETTEXT, 0,
-         LPARAM(path.c_str()));
+    HWND name = GetDlgItem(GetDlgItem(GetDlgItem(dialog, 1148), 1148), 1148);
+    WaitFor(PostMarker(name)); // not to be emptied by the dialog's own setting up
+    Send(name, WM_SETTEXT, 0, LPARAM(path.c_str()));
     return Command(dialog, IDOK), AwaitGone(dialog);
 }
 
-// Real input goes to the foreground window, which `window` is made first. Each
-// chord's keys go down in order and come up in reverse.
-inline bool Press(HWND window, const std::vector<std::vector<WORD>>& chords) {
-    std::vector<INPUT> inputs;
-    for (const std::vector<WORD>& keys : chords) {
-        for (std::size_t i = 0; i < 2 * keys.size(); ++i) {
-            inputs.push_back({INPUT_KEYBOARD, {}});
-            inputs.back().ki.wVk = keys[std::min(i, 2 * keys.size() - 1 - i)];
-            inputs.back().ki.dwFlags = i < keys.size() ? 0 : KEYEVENTF_KEYUP;
-        }
+// Real input goes to the foreground window, which `window` is made first. The
+// keys go down in order and come up in reverse.
+inline bool Press(HWND window, const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        inputs[i].ki.wVk = keys[std::min(i, inputs.size() - 1 - i)];
+        inputs[i].ki.dwFlags = i < keys.size() ? 0 : KEYEVENTF_KEYUP;
     }
     WaitFor([&] { return GetForegroundWindow() == window || !SetForegroundWindow(window); });
     return SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
@@ -203,11 +208,8 @@ struct Font {
     Font(int points, const char* face)
         : handle(CreateFontA(-Points(points), 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                              face)) {
-        HDC screen = GetDC(nullptr);
-        HGDIOBJ previous = SelectObject(screen, handle);
-        GetTextMetricsA(screen, &metrics);
-        SelectObject(screen, previous);
-        ReleaseDC(nullptr, screen);
+        Pixels(nullptr, 1, 1,
+               [&](HDC dc) { SelectObject(dc, handle), GetTextMetricsA(dc, &metrics); });
     }
     ~Font() { DeleteObject(handle); }
     int lineHeight() const { return metrics.tmHeight + metrics.tmExternalLeading + 2; }
@@ -225,17 +227,15 @@ struct Practice {
     }
 
     // The message boxes that come up until the program rests in the dialog
-    // again, each read and closed in turn. A marker posted behind a step is
-    // handled after everything posted before it, inside a message box's loop
-    // too: once it is handled, the step has shown a box or ended.
+    // again, each read and closed in turn: once a marker posted behind a step
+    // is handled, the step has shown a box or ended.
     Boxes boxes() {
         Boxes seen;
         for (bool box = true; box && seen.size() < 5;) {
-            PostMessageA(answer, EM_SETLIMITTEXT, ++marker, 0); // a limit the program never sets
+            std::function<bool()> handled = PostMarker(answer);
             EXPECT_TRUE(WaitFor([&] {
                 return (box = !MessageBoxes(process).empty()) ||
-                       (Send(answer, EM_GETLIMITTEXT) == LRESULT(marker) &&
-                        !(box = !MessageBoxes(process).empty()));
+                       (handled() && !(box = !MessageBoxes(process).empty()));
             })) << "the program does not come back to the practice dialog";
             if (box)
                 seen.push_back(NextBox(process));
@@ -267,7 +267,6 @@ struct Practice {
 
     DWORD process;
     HWND dialog, answer;
-    WPARAM marker = 40000;
 };
 
 // A practice file from UTF-8 lines, stored in code page 936 with CR LF.

@@ -36,17 +36,17 @@ TEST(Shell, MenuHoldsEveryCommandUnderItsKey) {
 TEST(Shell, AboutBoxOpensByMenuAndAcceleratorsAndCloses) {
     Program program;
     ASSERT_TRUE(program.main);
-    const std::vector<std::vector<WORD>> opening[] = {
-        {{VK_MENU, 'H'}, {'A'}}, {{VK_MENU, VK_OEM_2}}, {{VK_MENU, VK_SHIFT, VK_OEM_2}}};
+    const std::vector<WORD> opening[] = {
+        {VK_MENU, 'H'}, {VK_MENU, VK_OEM_2}, {VK_MENU, VK_SHIFT, VK_OEM_2}};
     const WORD closing[] = {VK_ESCAPE, VK_RETURN, 0};
     for (int way = 0; way < 3; ++way) {
         SCOPED_TRACE(way);
-        Press(program.main, opening[way]);
+        EXPECT_TRUE(Press(program.main, opening[way]) && (way > 0 || Press(program.main, {'A'})));
         HWND about = AwaitDialog(program.id(), "关于Tarnvel");
         ASSERT_TRUE(about);
         EXPECT_EQ(GetWindow(about, GW_OWNER), program.main);
         EXPECT_FALSE(IsWindowEnabled(program.main));
-        EXPECT_TRUE(closing[way] ? Press(about, {{closing[way]}}) : ClickCloseBox(about));
+        EXPECT_TRUE(closing[way] ? Press(about, {closing[way]}) : ClickCloseBox(about));
         EXPECT_TRUE(AwaitGone(about));
         EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(program.main) != FALSE; }));
     }
@@ -58,7 +58,7 @@ TEST(Shell, MenuExitAndCloseBoxEndWithCodeZero) {
         Program program;
         ASSERT_TRUE(program.main);
         EXPECT_EQ(TextOf(program.main), "Tarnvel");
-        EXPECT_TRUE(byMenu ? Press(program.main, {{VK_MENU, 'F'}, {'X'}})
+        EXPECT_TRUE(byMenu ? Press(program.main, {VK_MENU, 'F'}) && Press(program.main, {'X'})
                            : ClickCloseBox(program.main));
         DWORD code = STILL_ACTIVE;
         WaitForSingleObject(program.info.hProcess, patience);
@@ -73,19 +73,19 @@ TEST(OpenFile, TypedNameLoadsCancelKeepsUnreadableReportsOnce) {
     PracticeFile file("open.txt", material);
     Program program;
     ASSERT_TRUE(program.main);
-    Press(program.main, {{VK_MENU, 'X'}, {'O'}});
+    Press(program.main, {VK_MENU, 'X'}), Press(program.main, {'O'});
     HWND dialog = AwaitDialog(program.id(), "打开文件");
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), program.main);
     ASSERT_TRUE(Choose(dialog, file.path));
     Practice practice = Practice::Open(program);
-    EXPECT_TRUE(practice.shows("工"));
+    ASSERT_TRUE(practice.shows("工"));
     EXPECT_EQ(practice.click(CTL_NEXT), Boxes{});
     EXPECT_TRUE(practice.close());
     // No box is up, or the practice dialog would open over it.
     auto expectMaterialKept = [&](const char* after) {
         Practice practice = Practice::Open(program);
         EXPECT_EQ(practice.boxes(), Boxes{}) << after;
-        EXPECT_TRUE(practice.shows("了")) << after;
+        ASSERT_TRUE(practice.shows("了")) << after;
         EXPECT_TRUE(practice.close());
     };
 
@@ -106,15 +106,15 @@ TEST(OpenFile, TypedNameLoadsCancelKeepsUnreadableReportsOnce) {
 // with Enter, two wrong ones, the reveal, then back past the first character by
 // Alt+P and on by Alt+N, each step with its boxes. Run at 96 and at 144 dpi.
 TEST(Drill, LayoutRightWrongRevealPreviousNext) {
-    EXPECT_EQ(Points(72), expectedDpi ? expectedDpi : Points(72));
+    const char* dpi = std::getenv("TARNVEL_DPI"); // set where the resolution was set
+    EXPECT_EQ(Points(72), dpi ? std::atoi(dpi) : Points(72));
     PracticeFile file("drill.txt", material);
     Program program;
     ASSERT_TRUE(program.main);
     Command(program.main, CMD_OPEN_FILE);
     ASSERT_TRUE(Choose(AwaitDialog(program.id(), "打开文件"), file.path));
-    Press(program.main, {{VK_MENU, 'X'}, {'S'}});
+    Press(program.main, {VK_MENU, 'X'}), Press(program.main, {'S'});
     Practice practice(program);
-    ASSERT_TRUE(practice.answer);
     EXPECT_EQ(GetWindow(practice.dialog, GW_OWNER), program.main);
     RECT box{}; // right under the character line, measured in the answer font
     GetWindowRect(practice.answer, &box);
@@ -124,30 +124,29 @@ TEST(Drill, LayoutRightWrongRevealPreviousNext) {
     EXPECT_EQ(box.top, line.lineHeight());
     EXPECT_EQ(box.right - box.left, 4 * answer.metrics.tmMaxCharWidth + 2);
     EXPECT_EQ(box.bottom - box.top, answer.lineHeight());
-    EXPECT_TRUE(practice.shows("工"));
+    ASSERT_TRUE(practice.shows("工"));
 
-    // Typed into the answer box, which starts with the focus.
-    Press(practice.dialog, {{'A'}, {'A'}, {'A'}, {'A'}, {VK_RETURN}});
+    for (char key : std::string("AAAA\r")) // into the answer box, which has the focus
+        Press(practice.dialog, {WORD(key)});
     EXPECT_EQ(NextBox(program.id()), "练习 > 回答正确: 回答正确！");
-    EXPECT_EQ(practice.boxes(), Boxes{});
     EXPECT_EQ(TextOf(practice.answer), "");
-    EXPECT_TRUE(practice.shows("了"));
+    ASSERT_TRUE(practice.shows("了"));
     for (const char* wrong : {"bnhx", ""}) {
         Send(practice.answer, WM_SETTEXT, 0, LPARAM(wrong));
         EXPECT_EQ(practice.click(IDOK), Boxes{"练习 > 回答错误: 回答不正确，请再试。"}) << wrong;
     }
     EXPECT_EQ(practice.click(IDOK),
               Boxes{"练习 > 回答错误: 正确答案是：bnh\r\n了：乙、丨，末笔识别码。"});
-    EXPECT_TRUE(practice.shows("以"));
+    ASSERT_TRUE(practice.shows("以"));
 
     for (const char* shown : {"了", "工"}) {
-        Press(practice.dialog, {{VK_MENU, 'P'}});
-        EXPECT_TRUE(practice.shows(shown));
+        Press(practice.dialog, {VK_MENU, 'P'});
+        ASSERT_TRUE(practice.shows(shown));
     }
-    Press(practice.dialog, {{VK_MENU, 'P'}});
+    Press(practice.dialog, {VK_MENU, 'P'});
     EXPECT_EQ(NextBox(program.id()), "练习 > 已到最前: 已经到达第一个字了。 (information icon)");
-    Press(practice.dialog, {{VK_MENU, 'N'}});
-    EXPECT_TRUE(practice.shows("了"));
+    Press(practice.dialog, {VK_MENU, 'N'});
+    ASSERT_TRUE(practice.shows("了"));
     EXPECT_EQ(practice.boxes(), Boxes{});
     EXPECT_TRUE(practice.close());
 }
