@@ -23,6 +23,19 @@ inline bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds =
     return true;
 }
 
+// Some 30 ms after a window is activated, Wine brings the key state in line
+// with the X server's, and keys or clicks sent meanwhile can be lost. A key the
+// driver holds down (F12, which the program ignores) is let go then: every
+// action holds it down, and every window that comes or goes waits for it.
+inline void HoldProbe() {
+    INPUT input{INPUT_KEYBOARD, {}};
+    input.ki.wVk = VK_F12;
+    SendInput(1, &input, sizeof input);
+}
+inline bool Settle() {
+    return WaitFor([] { return !(GetAsyncKeyState(VK_F12) & 0x8000); });
+}
+
 inline std::string Recode(const std::string& text, UINT from, UINT to) {
     std::wstring wide(text.size() + 1, L'\0');
     wide.resize(MultiByteToWideChar(from, 0, text.c_str(), -1, wide.data(), int(wide.size())));
@@ -31,17 +44,28 @@ inline std::string Recode(const std::string& text, UINT from, UINT to) {
     return bytes.c_str();
 }
 
+// A text as the user reads it. GoogleTest would print it escaped byte by byte.
+struct Text : std::string {
+    Text(std::string text) : std::string(std::move(text)) {}
+    Text(const char* text) : std::string(text) {}
+};
+inline void PrintTo(const Text& text, std::ostream* out) {
+    *out << '"' << static_cast<const std::string&>(text) << '"';
+}
+using Boxes = std::vector<Text>;
+
 inline LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     DWORD_PTR result = 0;
     SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, patience, &result);
     return LRESULT(result);
 }
-inline std::string TextOf(HWND window) {
+inline Text TextOf(HWND window) {
     char text[1024] = "";
     return Send(window, WM_GETTEXT, sizeof text, LPARAM(text)), Recode(text, 936, CP_UTF8);
 }
 // WM_COMMAND as a click on control `id` sends it; a menu command where there is no such control.
 inline void Command(HWND window, int id) {
+    HoldProbe();
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(window, id)));
 }
 
@@ -72,10 +96,10 @@ inline HWND AwaitDialog(DWORD process, const char* caption) {
             found = IsWindowVisible(dialog) && TextOf(dialog) == caption ? dialog : found;
         return found != nullptr;
     });
-    return found;
+    return Settle(), found;
 }
 inline bool AwaitGone(HWND window) {
-    return window && WaitFor([&] { return !IsWindow(window); });
+    return window && WaitFor([&] { return !IsWindow(window); }) && Settle();
 }
 
 // A running copy of the program, ended at scope exit if it is still running.
@@ -83,15 +107,19 @@ struct Program {
     Program() {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
+        HoldProbe();
         if (CreateProcessA(programPath.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
                            nullptr, &startup, &info))
             WaitFor([&] {
                 std::vector<HWND> found = WindowsOf(info.dwProcessId, "TARNVEL");
                 return (main = found.empty() || !IsWindowVisible(found[0]) ? nullptr : found[0]);
-            });
+            }) &&
+                Settle();
     }
+    // A program ended meanwhile could still take the foreground from the next one.
     ~Program() {
         TerminateProcess(info.hProcess, 1); // does nothing once it has ended
+        WaitForSingleObject(info.hProcess, patience);
         CloseHandle(info.hThread);
         CloseHandle(info.hProcess);
     }
@@ -146,7 +174,7 @@ inline std::vector<HWND> MessageBoxes(DWORD process) {
     return boxes;
 }
 // The next message box to come up, as "owner's caption > caption: text (icon)"; then closed.
-inline std::string NextBox(DWORD process) {
+inline Text NextBox(DWORD process) {
     std::vector<HWND> boxes; // shown once its texts are in
     if (!WaitFor(
             [&] { return !(boxes = MessageBoxes(process)).empty() && IsWindowVisible(boxes[0]); }))
@@ -157,7 +185,6 @@ inline std::string NextBox(DWORD process) {
     Command(box, IDOK);
     return AwaitGone(box) ? seen : seen + " (stays open)";
 }
-using Boxes = std::vector<std::string>;
 
 // Types the file's name into the open-file dialog's file-name box (an Edit in a
 // ComboBox in a ComboBoxEx32, all three 1148) and presses OK.
@@ -169,15 +196,26 @@ inline bool Choose(HWND dialog, const std::string& path) {
 }
 
 // Real input goes to the foreground window, which `window` is made first. The
-// keys go down in order and come up in reverse.
+// keys go down in order and come up in reverse. When Wine let a held key go
+// before the last went down (see HoldProbe), the last went without it: again.
 inline bool Press(HWND window, const std::vector<WORD>& keys) {
-    std::vector<INPUT> inputs(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        inputs[i].ki.wVk = keys[std::min(i, inputs.size() - 1 - i)];
-        inputs[i].ki.dwFlags = i < keys.size() ? 0 : KEYEVENTF_KEYUP;
+    for (bool lost = true; lost;) {
+        WaitFor([&] { return GetForegroundWindow() == window || !SetForegroundWindow(window); });
+        HoldProbe();
+        std::vector<INPUT> inputs(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            inputs[i].ki.wVk = keys[std::min(i, inputs.size() - 1 - i)];
+            inputs[i].ki.wScan = WORD(MapVirtualKeyA(inputs[i].ki.wVk, MAPVK_VK_TO_VSC));
+            inputs[i].ki.dwFlags = i < keys.size() ? 0 : KEYEVENTF_KEYUP;
+        }
+        SendInput(UINT(keys.size()), inputs.data(), sizeof(INPUT));
+        lost = false; // the held keys are read before the last, which a later let-go takes too
+        for (std::size_t i = 0; i + 1 < keys.size(); ++i)
+            lost |= !(GetAsyncKeyState(keys[i]) & 0x8000);
+        lost &= (GetAsyncKeyState(keys.back()) & 0x8000) != 0;
+        SendInput(UINT(keys.size()), inputs.data() + keys.size(), sizeof(INPUT));
     }
-    WaitFor([&] { return GetForegroundWindow() == window || !SetForegroundWindow(window); });
-    return SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+    return true;
 }
 
 // Clicks the middle of the title bar's close box, the right-most caption button.
@@ -194,6 +232,7 @@ inline bool ClickCloseBox(HWND window) {
         inputs[i].mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
         inputs[i].mi.dwFlags = buttons[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     }
+    HoldProbe();
     return Send(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE &&
            SendInput(3, inputs, sizeof(INPUT)) == 3;
 }

@@ -10,7 +10,7 @@ const std::vector<std::string> material = {"工", "aaaa", "工：键名字，连
 
 // The live menu of another process cannot be read; the resource it comes from
 // can: "text=command" per item, a pop-up's items in brackets.
-std::string MenuText(HMENU menu) {
+Text MenuText(HMENU menu) {
     std::string text;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         char item[64] = "";
@@ -26,8 +26,8 @@ std::string MenuText(HMENU menu) {
 TEST(Shell, MenuHoldsEveryCommandUnderItsKey) {
     HMODULE exe = LoadLibraryExA(programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     EXPECT_EQ(MenuText(LoadMenuA(exe, MAKEINTRESOURCEA(RES_MAIN))),
-              "文件(&F)[退出(&X)=105] 练习(&X)[打开文件(&O)...=32772 开始练习(&S)=32771] "
-              "帮助(&H)[关于(&A)...=104]");
+              Text("文件(&F)[退出(&X)=105] 练习(&X)[打开文件(&O)...=32772 开始练习(&S)=32771] "
+                   "帮助(&H)[关于(&A)...=104]"));
     FreeLibrary(exe);
 }
 
@@ -97,7 +97,7 @@ TEST(OpenFile, TypedNameLoadsCancelKeepsUnreadableReportsOnce) {
     HANDLE held = CreateFileA(file.path.c_str(), GENERIC_READ, 0, 0, OPEN_EXISTING, 0, 0);
     Command(program.main, CMD_OPEN_FILE);
     EXPECT_TRUE(Choose(AwaitDialog(program.id(), "打开文件"), file.path));
-    EXPECT_EQ(NextBox(program.id()), "Tarnvel > 错误: 文件打开时发生错误！ (error icon)");
+    EXPECT_EQ(NextBox(program.id()), Text("Tarnvel > 错误: 文件打开时发生错误！ (error icon)"));
     CloseHandle(held);
     expectMaterialKept("a file that cannot be opened");
 }
@@ -128,7 +128,7 @@ TEST(Drill, LayoutRightWrongRevealPreviousNext) {
 
     for (char key : std::string("AAAA\r")) // into the answer box, which has the focus
         Press(practice.dialog, {WORD(key)});
-    EXPECT_EQ(NextBox(program.id()), "练习 > 回答正确: 回答正确！");
+    EXPECT_EQ(NextBox(program.id()), Text("练习 > 回答正确: 回答正确！"));
     EXPECT_EQ(TextOf(practice.answer), "");
     ASSERT_TRUE(practice.shows("了"));
     for (const char* wrong : {"bnhx", ""}) {
@@ -144,7 +144,8 @@ TEST(Drill, LayoutRightWrongRevealPreviousNext) {
         ASSERT_TRUE(practice.shows(shown));
     }
     Press(practice.dialog, {VK_MENU, 'P'});
-    EXPECT_EQ(NextBox(program.id()), "练习 > 已到最前: 已经到达第一个字了。 (information icon)");
+    EXPECT_EQ(NextBox(program.id()),
+              Text("练习 > 已到最前: 已经到达第一个字了。 (information icon)"));
     Press(practice.dialog, {VK_MENU, 'N'});
     ASSERT_TRUE(practice.shows("了"));
     EXPECT_EQ(practice.boxes(), Boxes{});
