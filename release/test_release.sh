@@ -89,7 +89,7 @@ fi
 if [ -z "${DISPLAY:-}" ]; then
     tarnvel_start_display || { fail "a display for the program"; finish; }
 fi
-if tarnvel_wineserver -w && tarnvel_wine "$driver" "$folder/tarnvel.exe" --gtest_filter='Shell.*' >"$work/shell.log" 2>&1; then
+if tarnvel_wine "$driver" "$folder/tarnvel.exe" --gtest_filter='Shell.*' >"$work/shell.log" 2>&1; then
     pass "tarnvel.exe from the unpacked folder passes the end-to-end shell cases"
 else
     grep -E '^(FAIL|   failed)' "$work/shell.log"

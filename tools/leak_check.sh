@@ -9,9 +9,6 @@ driver=$1
 program=$2
 log=$(realpath -m "${3:-${TMPDIR:-/tmp}/tarnvel-leaks-$$.log}")
 mkdir -p "$(dirname "$log")"
-# A fresh Wine session: input sent while the desktop of one that just ended is
-# going away can be lost.
-tarnvel_wineserver -w
 TARNVEL_GDI_LOG=$(tarnvel_windows_path "$log") tarnvel_wine "$driver" "$program" \
     --gtest_filter='Leaks.*' 2>"$log"
 status=$?

@@ -218,7 +218,8 @@ inline bool Press(HWND window, const std::vector<WORD>& keys) {
     return true;
 }
 
-// Clicks the middle of the title bar's close box, the right-most caption button.
+// Clicks the middle of the title bar's close box, the right-most caption button:
+// the button goes up once the window tracks it (has the capture), as a hand's would.
 inline bool ClickCloseBox(HWND window) {
     RECT rect{}, client{};
     GetWindowRect(window, &rect);
@@ -226,15 +227,20 @@ inline bool ClickCloseBox(HWND window) {
     int frame = (rect.right - rect.left - client.right) / 2;
     int x = rect.right - frame - GetSystemMetrics(SM_CXSIZE) / 2;
     int y = rect.top + frame + GetSystemMetrics(SM_CYCAPTION) / 2;
-    INPUT inputs[3] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
-    for (DWORD i = 0, buttons[3] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}; i < 3; ++i) {
-        inputs[i].mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-        inputs[i].mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-        inputs[i].mi.dwFlags = buttons[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    }
+    GUITHREADINFO thread{sizeof thread, 0, 0, 0, 0, 0, 0, 0, {}};
     HoldProbe();
-    return Send(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE &&
-           SendInput(3, inputs, sizeof(INPUT)) == 3;
+    bool closeBox = Send(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE;
+    for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+        INPUT input{INPUT_MOUSE, {}};
+        input.mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+        input.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+        input.mi.dwFlags = button | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        closeBox = closeBox && SendInput(1, &input, sizeof input) == 1 && WaitFor([&] {
+                       GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+                       return thread.hwndCapture == window || button == MOUSEEVENTF_LEFTUP;
+                   });
+    }
+    return closeBox;
 }
 
 inline int Points(int points) {

@@ -103,8 +103,8 @@ TEST(OpenFile, TypedNameLoadsCancelKeepsUnreadableReportsOnce) {
 }
 
 // Opened by 练习 > 开始练习 (Alt+X, S): the layout, a right answer typed and sent
-// with Enter, two wrong ones, the reveal, then back past the first character by
-// Alt+P and on by Alt+N, each step with its boxes. Run at 96 and at 144 dpi.
+// with Enter, two wrong ones, the reveal, then 上一个 back past the first
+// character and 下一个, each step with its boxes. Run at 96 and at 144 dpi.
 TEST(Drill, LayoutRightWrongRevealPreviousNext) {
     const char* dpi = std::getenv("TARNVEL_DPI"); // set where the resolution was set
     EXPECT_EQ(Points(72), dpi ? std::atoi(dpi) : Points(72));
@@ -116,6 +116,10 @@ TEST(Drill, LayoutRightWrongRevealPreviousNext) {
     Press(program.main, {VK_MENU, 'X'}), Press(program.main, {'S'});
     Practice practice(program);
     EXPECT_EQ(GetWindow(practice.dialog, GW_OWNER), program.main);
+    std::string buttons;
+    for (int id : {IDOK, IDCANCEL, CTL_PREV, CTL_NEXT})
+        buttons += TextOf(GetDlgItem(practice.dialog, id)) + " ";
+    EXPECT_EQ(Text(buttons), Text("确定 关闭 上一个(&P) 下一个(&N) "));
     RECT box{}; // right under the character line, measured in the answer font
     GetWindowRect(practice.answer, &box);
     MapWindowPoints(nullptr, practice.dialog, reinterpret_cast<POINT*>(&box), 2);
@@ -140,15 +144,13 @@ TEST(Drill, LayoutRightWrongRevealPreviousNext) {
     ASSERT_TRUE(practice.shows("以"));
 
     for (const char* shown : {"了", "工"}) {
-        Press(practice.dialog, {VK_MENU, 'P'});
+        EXPECT_EQ(practice.click(CTL_PREV), Boxes{});
         ASSERT_TRUE(practice.shows(shown));
     }
-    Press(practice.dialog, {VK_MENU, 'P'});
-    EXPECT_EQ(NextBox(program.id()),
-              Text("练习 > 已到最前: 已经到达第一个字了。 (information icon)"));
-    Press(practice.dialog, {VK_MENU, 'N'});
+    EXPECT_EQ(practice.click(CTL_PREV),
+              Boxes{"练习 > 已到最前: 已经到达第一个字了。 (information icon)"});
+    EXPECT_EQ(practice.click(CTL_NEXT), Boxes{});
     ASSERT_TRUE(practice.shows("了"));
-    EXPECT_EQ(practice.boxes(), Boxes{});
     EXPECT_TRUE(practice.close());
 }
 

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows program while every Wine program of the prefix sees the given
-# resolution, in a Wine session of its own (the change waits for the last one
-# to end); the setting there was comes back however the run ends. The program
-# finds the resolution to expect in TARNVEL_DPI.
+# resolution; the setting there was comes back however the run ends. The
+# program finds the resolution to expect in TARNVEL_DPI.
 #   run_at_dpi.sh DPI PROGRAM.exe ARGUMENTS...
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine.sh"
 dpi=$1
