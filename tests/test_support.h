@@ -1,97 +1,76 @@
-// Shared by the core tests: practice files in the temp folder, entries built
-// from their field texts, and walks over a table in both directions.
+// Shared by the core tests: GBK bytes, practice files in the temp folder, and
+// a table's entries as text that shows every byte of every field.
 #pragma once
 
-#include "core/char_table.h"
+#include "core/practice_file.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
-#ifdef _WIN32
-#include <process.h>
-#define TARNVEL_PROCESS_ID _getpid()
-#else
-#include <unistd.h>
-#define TARNVEL_PROCESS_ID getpid()
-#endif
+// GBK bytes, spelled out so that expectations do not depend on how the
+// compiler converts the source's characters.
+#define ZHONG "\xD6\xD0" // 中
+#define WEN "\xCE\xC4"   // 文
+
+inline const CodePage& Gbk() {
+    static const CodePage page = MakeCodePage(936);
+    return page;
+}
+
+inline std::string Repeat(const std::string& piece, std::size_t times) {
+    std::string text;
+    while (times-- > 0)
+        text += piece;
+    return text;
+}
 
 // A file with exactly the given bytes, removed when the test is done. The
-// process id keeps parallel runs of several builds apart.
+// process id keeps test runs of several builds apart.
 class TempFile {
   public:
     TempFile(const std::string& name, const std::string& bytes)
-        : path_(testing::TempDir() + "tarnvel_" + std::to_string(TARNVEL_PROCESS_ID) + "_" + name) {
+        : path_(testing::TempDir() + "tarnvel_" + std::to_string(getpid()) + name) {
         std::FILE* file = std::fopen(path_.c_str(), "wb");
-        EXPECT_NE(file, nullptr) << path_;
-        if (file == nullptr)
-            return;
-        EXPECT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
-        std::fclose(file);
+        EXPECT_TRUE(file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+        if (file)
+            std::fclose(file);
     }
     ~TempFile() { std::remove(path_.c_str()); }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
     const char* path() const { return path_.c_str(); }
 
   private:
     std::string path_;
 };
 
-// An entry whose fields hold the given bytes and NUL in every other byte, as
-// the loader leaves them.
-inline CharEntry MakeEntry(const std::string& character, const std::string& code,
-                           const std::string& reason) {
-    CharEntry entry{};
-    std::memcpy(entry.character, character.data(),
-                std::min(character.size(), sizeof entry.character));
-    std::memcpy(entry.code, code.data(), std::min(code.size(), sizeof entry.code));
-    std::memcpy(entry.reason, reason.data(), std::min(reason.size(), sizeof entry.reason));
-    return entry;
+// An entry as "character|code|reason", every byte of every field.
+inline std::string Text(const CharEntry& entry) {
+    return std::string(entry.character, characterWidth) + "|" + std::string(entry.code, codeWidth) +
+           "|" + std::string(entry.reason, reasonWidth);
 }
 
-// Every byte of every field, so that a failure shows which byte differs.
-inline void ExpectSameBytes(const CharEntry& actual, const CharEntry& expected) {
-    EXPECT_EQ(std::string(actual.character, sizeof actual.character),
-              std::string(expected.character, sizeof expected.character));
-    EXPECT_EQ(std::string(actual.code, sizeof actual.code),
-              std::string(expected.code, sizeof expected.code));
-    EXPECT_EQ(std::string(actual.reason, sizeof actual.reason),
-              std::string(expected.reason, sizeof expected.reason));
+// The text of an entry whose fields hold these bytes, NUL-filled.
+inline std::string Entry(std::string character, std::string code, std::string reason) {
+    character.resize(characterWidth);
+    code.resize(codeWidth);
+    reason.resize(reasonWidth);
+    return character + "|" + code + "|" + reason;
 }
 
-// The entries met walking next from the first position to the end marker.
-inline std::vector<CharEntry> WalkForward(CharTable& table) {
-    std::vector<CharEntry> entries;
-    for (CharNode* node = table.first(); node != table.end() && entries.size() <= table.count();
+// The table's entries from first to last; the backward links and `count` must
+// agree with them.
+inline std::vector<std::string> Entries(CharTable& table) {
+    std::vector<std::string> forward, backward;
+    for (CharNode* node = table.first(); node != table.end() && forward.size() <= table.count();
          node = CharTable::next(node))
-        entries.push_back(node->entry);
-    return entries;
-}
-
-// The number of nodes met walking previous from the end marker back to it.
-inline std::size_t CountBackward(CharTable& table) {
-    std::size_t steps = 0;
+        forward.push_back(Text(node->entry));
     for (CharNode* node = CharTable::previous(table.end());
-         node != table.end() && steps <= table.count(); node = CharTable::previous(node))
-        ++steps;
-    return steps;
-}
-
-// The table holds exactly `expected`, in order, with `count` and both link
-// directions agreeing.
-inline void ExpectTable(CharTable& table, const std::vector<CharEntry>& expected) {
-    std::vector<CharEntry> entries = WalkForward(table);
-    ASSERT_EQ(entries.size(), expected.size());
-    EXPECT_EQ(table.count(), expected.size());
-    EXPECT_EQ(CountBackward(table), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE("entry " + std::to_string(i));
-        ExpectSameBytes(entries[i], expected[i]);
-    }
+         node != table.end() && backward.size() <= table.count(); node = CharTable::previous(node))
+        backward.insert(backward.begin(), Text(node->entry));
+    EXPECT_EQ(backward, forward) << "the links disagree";
+    EXPECT_EQ(table.count(), forward.size());
+    return forward;
 }
