@@ -4,19 +4,14 @@
 // and appending starts again from the first position.
 TEST(CharTable, KeepsAppendOrderAndClearsToItsEndMarker) {
     CharTable table;
-    for (int round = 0; round < 2; ++round) {
-        SCOPED_TRACE(round == 0 ? "new" : "cleared");
-        EXPECT_EQ(table.first(), table.end());
-        EXPECT_EQ(CharTable::previous(table.end()), table.end());
+    for (const char* round : {"new", "cleared"}) {
+        SCOPED_TRACE(round);
         EXPECT_TRUE(Entries(table).empty());
-        std::vector<std::string> expected;
-        for (const char* character : {"a", "b", "c"}) {
-            CharEntry entry{};
-            entry.character[0] = *character;
+        for (const CharEntry& entry :
+             {CharEntry{"a", "", ""}, CharEntry{"b", "", ""}, CharEntry{"c", "", ""}})
             ASSERT_TRUE(table.append(entry));
-            expected.push_back(Entry(character, "", ""));
-        }
-        EXPECT_EQ(Entries(table), expected);
+        EXPECT_EQ(Entries(table),
+                  (std::vector{Entry("a", "", ""), Entry("b", "", ""), Entry("c", "", "")}));
         table.clear();
     }
 }
