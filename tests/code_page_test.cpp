@@ -9,13 +9,16 @@ TEST(CodePage, ActiveOneIsTheSystemCodePage) {
     EXPECT_EQ(ActiveCodePage().number, expected ? std::strtoul(expected, nullptr, 10) : 936);
 }
 
-// The rules agree with the system's own account of the code pages the tests
-// run in, and of one it does not know: the same lead bytes, and A-Z the only
-// single bytes with a lower case.
+// The rules agree with the system's account of the code pages the tests run in
+// and of one it does not know: the same lead bytes, A-Z the only single bytes
+// with a lower case; double-byte characters take the case rules of its language.
 TEST(CodePage, RulesAgreeWithTheSystem) {
-    for (unsigned number : {936u, 932u, 1252u, 4242u}) {
+    const std::pair<unsigned, unsigned> localeOf[] = {
+        {936, 0x0804}, {932, 0x0411}, {1252, 0}, {4242, 0}};
+    for (const auto& [number, locale] : localeOf) {
         SCOPED_TRACE(number);
         const CodePage page = MakeCodePage(number);
+        EXPECT_EQ(page.locale, locale);
         bool leadBytes[256] = {};
         EXPECT_EQ(QuerySystemLeadBytes(number, leadBytes), page.multibyte);
         for (unsigned byte = 0; byte < 256; ++byte) {

@@ -50,7 +50,7 @@ static void Play(const Steps& steps) {
     for (const auto& [action, calls, shown, count] : steps) {
         SCOPED_TRACE(testing::PrintToString(action.substr(0, 30)));
         Recorder dialog;
-        dialog.typed = action.substr(1);
+        dialog.typed = action.substr(1); // the answer, or the practice file's bytes
         switch (action[0]) {
         case '+': LoadDrillMaterial(TempFile("drill", dialog.typed).path.c_str()); break;
         case '-': LoadDrillMaterial(""); break;

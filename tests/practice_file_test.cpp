@@ -30,7 +30,7 @@ static std::string ReadLines(const std::string& bytes, const std::string& added 
     EXPECT_TRUE(source.open(file.path.c_str()));
     std::FILE* writer = added.empty() ? nullptr : std::fopen(file.path.c_str(), "ab");
     EXPECT_TRUE(added.empty() ||
-                (writer && std::fputs(added.c_str(), writer) >= 0 && !std::fclose(writer)));
+                (writer && std::fputs(added.c_str(), writer) >= 0 && std::fclose(writer) == 0));
     LineReader reader(source);
     std::string text;
     char line[lineBufferSize];
