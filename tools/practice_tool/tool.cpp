@@ -7,6 +7,7 @@
 #include "tools/practice_tool/tool_platform.h"
 #include "tools/practice_tool/wubi_keys.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -164,33 +165,47 @@ void PrintMadeDetails(const Streams& streams, const MadeText& made, const MakeOp
         Print(streams.out, language, Msg::shuffled, {std::to_string(options.shuffleNumber)});
 }
 
-bool Value(const char* argument, const char* option, const char*& value) {
-    value = argument + std::strlen(option);
-    return std::strncmp(argument, option, std::strlen(option)) == 0;
+template <typename T> struct Choice {
+    const char* name;
+    T value;
+};
+constexpr Choice<DrillCode> drillChoices[] = {{"full", DrillCode::full},
+                                              {"1", DrillCode::one},
+                                              {"2", DrillCode::two},
+                                              {"3", DrillCode::three}};
+constexpr Choice<Order> orderChoices[] = {
+    {"text", Order::text}, {"frequency", Order::frequency}, {"shuffle", Order::shuffle}};
+
+// What follows `option` in `argument` ("--code=2" gives "2"), or null.
+const char* OptionValue(const char* argument, const char* option) {
+    const std::size_t length = std::strlen(option);
+    return std::strncmp(argument, option, length) == 0 ? argument + length : nullptr;
+}
+
+template <typename T, std::size_t N>
+bool Choose(const char* value, const Choice<T> (&choices)[N], T& chosen) {
+    for (const Choice<T>& choice : choices) {
+        if (std::strcmp(value, choice.name) == 0) {
+            chosen = choice.value;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ParseMakeOption(const char* argument, MakeOptions& options, bool& numbered) {
-    const char* value;
-    if (Value(argument, "--code=", value)) {
-        const char* codes[] = {"full", "1", "2", "3"};
-        const DrillCode drills[] = {DrillCode::full, DrillCode::one, DrillCode::two,
-                                    DrillCode::three};
-        for (std::size_t i = 0; i < 4; ++i)
-            if (std::strcmp(value, codes[i]) == 0)
-                return options.drill = drills[i], true;
-    } else if (Value(argument, "--order=", value)) {
-        const char* orders[] = {"text", "frequency", "shuffle"};
-        const Order kinds[] = {Order::text, Order::frequency, Order::shuffle};
-        for (std::size_t i = 0; i < 3; ++i)
-            if (std::strcmp(value, orders[i]) == 0)
-                return options.order = kinds[i], true;
-    } else if (Value(argument, "--seed=", value) && *value >= '0' && *value <= '9') {
-        char* end;
-        options.shuffleNumber = std::strtoull(value, &end, 10);
-        numbered = true;
-        return *end == '\0';
-    }
-    return false;
+    if (const char* value = OptionValue(argument, "--code="))
+        return Choose(value, drillChoices, options.drill);
+    if (const char* value = OptionValue(argument, "--order="))
+        return Choose(value, orderChoices, options.order);
+    const char* value = OptionValue(argument, "--seed=");
+    if (value == nullptr || *value < '0' || *value > '9')
+        return false;
+    char* end;
+    errno = 0;
+    options.shuffleNumber = std::strtoull(value, &end, 10);
+    numbered = true;
+    return *end == '\0' && errno != ERANGE;
 }
 
 int Make(int argc, char** argv, const Streams& streams) {

@@ -19,11 +19,12 @@ TEST(Convert, TurnsUtf8AndGbkIntoGbkWithCrLf) {
 // What stops the reading or the conversion, on its line.
 TEST(Convert, RefusesWhatWouldNotLoadAsWritten) {
     const std::tuple<std::string, Msg, unsigned> cases[] = {
-        {u8"的\nrqyy\n笑\U0001F600\n", Msg::noGbkForm, 3},
+        {u8"的\nrqyy\n笑\U0001F600" + std::string(77, 'x'), Msg::noGbkForm, 3},
         {"x\n" + std::string(78, 'x') + "的", Msg::lineTooLong, 2},
         {"的\rrqyy\n", Msg::inputLoneCr, 1},
         {std::string("的\nrq\0yy\n", 9), Msg::inputNul, 2},
         {"\xEF\xBB\xBF\xE7\x9A\n", Msg::notUtf8, 1},
+        {"\xEF\xBB\xBF\xED\xA0\x80\n", Msg::notUtf8, 1}, // a surrogate
         {"\xB5\x20\n", Msg::notGbk, 1},
         {std::string("\xFF\xFE\x84\x76", 4), Msg::inputUtf16, 1},
     };

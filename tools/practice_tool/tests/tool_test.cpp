@@ -5,8 +5,9 @@
 
 TEST(Tool, CommandLinesInBothLanguages) {
     const TempPath practice("p.txt", "的\r\nrqyy\r\n全码\r\n一\r\ng\r\n一级简码\r\n"),
-        text("t.txt", u8"的， 一\n1a的"), table("b.yaml", u8"的\trqyy\n一\tg\n"),
-        utf16("u.txt", "\xFF\xFE"), out("o.txt", "old"), missing("m.txt"), made("made.txt");
+        text("t.txt", u8"的， 一\n\u30001a的"), table("b.yaml", u8"的\trqyy\n一\tg\n"),
+        utf16("u.txt", "\xFF\xFE"), out("o.txt", "old"), missing("m.txt"), made("made.txt"),
+        taken("t-wubi.txt", "x");
     const std::string P = practice.path, T = text.path, B = table.path, O = out.path,
                       M = missing.path, D = made.path, usage = "Usage: practice_tool make";
     const Language en = Language::english, zh = Language::chinese;
@@ -14,19 +15,20 @@ TEST(Tool, CommandLinesInBothLanguages) {
     const std::tuple<std::vector<std::string>, Language, int, std::string> cases[] = {
         {{"--help"}, en, exitClean, "Usage: practice_tool COMMAND"},
         {{"--help"}, zh, exitClean, "用法：practice_tool 命令"},
-        {{"check", P}, en, exitClean, "lines 4-6"},
+        {{"check", P}, en, exitClean, "2  lines 4-6"},
         {{"check", "-q", P}, zh, exitClean, "2 组，0 个警告"},
         {{"keys"}, en, exitClean, "\nx\t55\t折区\t"},
         {{P}, en, exitClean, "is a practice file already (2 entries)"},
         {{"make", T, B, D}, en, exitClean, "made.txt: 2 entries written\n  1 characters came"},
         {{"make", T, B, D}, zh, exitClean, "跳过了 3 个码表里没有的字符"},
-        {{T}, en, exitFailed, "looks for its Wubi table beside itself"},
+        {{T}, en, exitFailed, "t-wubi-2.txt: not written"},
         {{"make", T, O}, zh, exitFailed, "在自己所在的文件夹里找五笔码表"},
         {{"make", T, M, O}, en, exitFailed, "m.txt: error: cannot read the Wubi table"},
         {{"make", "--code=1", T, B, O}, zh, exitFindings, "错误：文本里没有一个字"},
         {{"convert", utf16.path, O}, en, exitFindings, "u.txt:1: error: the file is UTF-16"},
         {{"convert", P, M + "/o.txt"}, en, exitFailed, "cannot write the file"},
         {{"check", M}, zh, exitFailed, "m.txt：无法读取文件"},
+        {{"convert", M, O}, en, exitFailed, "m.txt: cannot read the file"},
         {{"make", "--order=shuffle", "--seed=x", T, O}, zh, exitFailed, "用法：practice_tool make"},
         {{"make", "--code=4", T, O}, en, exitFailed, usage},
         {{"make", "--seed=3", T, O}, en, exitFailed, usage},
