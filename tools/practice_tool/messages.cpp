@@ -13,9 +13,9 @@ struct MessageRow {
 constexpr MessageRow rows[] = {
     {Msg::toolHelp,
      "Usage: practice_tool COMMAND [ARGUMENTS]\n"
-     "       practice_tool TEXT-FILE\n"
+     "       practice_tool TEXT-FILE...\n"
      "\n"
-     "Drop a text file on practice_tool.exe (or name it alone) to make a practice\n"
+     "Drop text files on practice_tool.exe (or name them alone): each gets a practice\n"
      "file of its Chinese characters beside it, named after it with \"-wubi\".\n"
      "\n"
      "Practice files are GBK text with CR LF line ends, three lines an entry\n"
@@ -33,9 +33,9 @@ constexpr MessageRow rows[] = {
      "\"practice_tool COMMAND --help\" tells more about each.\n"
      "Exit codes: 0 done, 1 warnings found or input refused, 2 could not run.",
      "用法：practice_tool 命令 [参数]\n"
-     "      practice_tool 文本文件\n"
+     "      practice_tool 文本文件...\n"
      "\n"
-     "把一个文本文件拖到 practice_tool.exe 上（或只给出这个文件名），就在它旁边\n"
+     "把文本文件拖到 practice_tool.exe 上（或只给出文件名），就在每个文件旁边\n"
      "生成一个练习文件，包含其中的汉字，文件名是原来的名字加“-wubi”。\n"
      "\n"
      "练习文件是 GBK 编码、CR LF 换行的纯文本，每三行一组（汉字、编码、说明），\n"

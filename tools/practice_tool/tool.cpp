@@ -7,6 +7,7 @@
 #include "tools/practice_tool/tool_platform.h"
 #include "tools/practice_tool/wubi_keys.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -321,8 +322,13 @@ int RunPracticeTool(int argc, char** argv, const Streams& streams) {
         return Make(argc, argv, streams);
     if (std::strcmp(command, "keys") == 0)
         return Keys(argc, argv, streams);
-    if (argc == 0 && Exists(command))
-        return MakeFromDroppedFile(streams, command);
+    // Several files dropped at once each become a practice file.
+    if (Exists(command)) {
+        int exitCode = MakeFromDroppedFile(streams, command);
+        for (int i = 0; i < argc; ++i)
+            exitCode = std::max(exitCode, MakeFromDroppedFile(streams, argv[i]));
+        return exitCode;
+    }
     Print(streams.err, streams.language, Msg::unknownCommand, {command});
     std::fputc('\n', streams.err);
     return Usage(streams, Msg::toolHelp);

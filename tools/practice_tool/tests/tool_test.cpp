@@ -18,7 +18,7 @@ TEST(Tool, CommandLinesInBothLanguages) {
         {{"check", P}, en, exitClean, "2  lines 4-6"},
         {{"check", "-q", P}, zh, exitClean, "2 组，0 个警告"},
         {{"keys"}, en, exitClean, "\nx\t55\t折区\t"},
-        {{P}, en, exitClean, "is a practice file already (2 entries)"},
+        {{P, P}, en, exitClean, "(2 entries); nothing was made.\n" + P + " is a practice"},
         {{"make", T, B, D}, en, exitClean, "made.txt: 2 entries written\n  1 characters came"},
         {{"make", T, B, D}, zh, exitClean, "跳过了 3 个码表里没有的字符"},
         {{T}, en, exitFailed, "t-wubi-2.txt: not written"},
