@@ -149,7 +149,8 @@ article=$(tarnvel_windows_path "$work/drop/课文.txt")
 made=$work/drop/课文-wubi.txt
 tool "$article" >"$work/drop.log"
 cp "$made" "$work/first.txt" 2>/dev/null
-if tool check -q "$(tarnvel_windows_path "$made")" >>"$work/drop.log" &&
+if grep -q '^已生成练习文件：' "$work/drop.log" &&
+    tool check -q "$(tarnvel_windows_path "$made")" >>"$work/drop.log" &&
     [ -n "$(characters "$made" practice)" ] &&
     [ "$(characters "$made" practice)" = "$(characters "$work/drop/课文.txt" text)" ] &&
     tool "$article" >>"$work/drop.log" && cmp -s "$made" "$work/first.txt" &&

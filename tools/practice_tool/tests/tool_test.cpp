@@ -5,7 +5,7 @@
 
 TEST(Tool, CommandLinesInBothLanguages) {
     const TempPath practice("p.txt", "的\r\nrqyy\r\n全码\r\n一\r\ng\r\n一级简码\r\n"),
-        text("t.txt", u8"的， 一\n\u30001a的"), table("b.yaml", u8"的\trqyy\n一\tg\n"),
+        text("t.txt", u8"的， 一\n\u30001a的"), table("b.yaml", u8"\uFEFF的\trqyy\n一\tg\n"),
         utf16("u.txt", "\xFF\xFE"), out("o.txt", "old"), missing("m.txt"), made("made.txt"),
         taken("t-wubi.txt", "x");
     const std::string P = practice.path, T = text.path, B = table.path, O = out.path,
