@@ -1,7 +1,0 @@
-// GoogleTest's main, for the test programs that do not link gtest_main.
-#include <gtest/gtest.h>
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
