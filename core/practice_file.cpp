@@ -1,6 +1,8 @@
 #include "core/practice_file.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -50,42 +52,105 @@ bool LineReader::readLine(char (&line)[lineBufferSize], std::size_t& length) {
 
 namespace {
 
-// The bytes of `line` that fit a field of `width`: whole characters up to its
-// NUL, a double-byte character only when both of its bytes fit.
-std::size_t FieldLength(const unsigned char* line, std::size_t width, const CodePage& codePage) {
-    std::size_t length = 0;
-    if (width <= codeWidth) {
-        // A call costs more than looking at a handful of bytes.
-        while (length < width && line[length] != '\0')
-            ++length;
-    } else {
-        const void* nul = std::memchr(line, '\0', width);
-        length = nul == nullptr ? width : static_cast<const unsigned char*>(nul) - line;
+// The reason is copied eight bytes at a time, each word ANDed with a mask that
+// keeps the string's bytes and clears the rest: no branch on its length, which
+// is random from line to line and would mispredict.
+using Word = std::uint64_t;
+static_assert(reasonWidth % sizeof(Word) == 0 && reasonWidth <= lineBufferSize);
+
+// 0xFF bytes, then as many NULs: the bytes from `lineBufferSize - n` on keep
+// the first n bytes of whatever they are ANDed with.
+constexpr std::array<unsigned char, 2 * lineBufferSize> keepMask = [] {
+    std::array<unsigned char, 2 * lineBufferSize> mask{};
+    for (std::size_t i = 0; i < lineBufferSize; ++i)
+        mask[i] = 0xFF;
+    return mask;
+}();
+
+Word LoadWord(const void* bytes) {
+    Word word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// The mask word at `offset` that keeps the first `kept` bytes.
+Word KeepWord(std::size_t kept, std::size_t offset) {
+    return LoadWord(keepMask.data() + lineBufferSize - kept + offset);
+}
+
+// A word with the high bit set in every byte of `word` that is NUL, and maybe
+// in bytes above one, so nonzero exactly when `word` holds a NUL.
+Word NulBits(Word word) {
+    constexpr Word ones = ~Word{0} / 0xFF;
+    return (word - ones) & ~word & (ones << 7);
+}
+
+// The length of the string a field of `width` keeps of the `end` bytes before
+// the string's NUL: whole characters (a double-byte character only when both
+// of its bytes fit), at most `width` - 1 bytes, without a final LF. The
+// field's last byte is always its terminator, even if that cuts a double-byte
+// character down to its lead byte.
+inline std::size_t KeptLength(const char (&line)[lineBufferSize], std::size_t end,
+                              std::size_t width, const CodePage& codePage) {
+    std::size_t kept = end;
+    // A LF cannot lead, so the usual line needs no look at the lead bytes.
+    if (codePage.multibyte && kept != 0 && line[kept - 1] != '\n') {
+        // A byte that cannot lead ends a character, so a character starts
+        // right after the last such byte. From there the bytes pair up; an odd
+        // one out at the end is a lead byte without its trail byte.
+        std::size_t leadRun = 0;
+        while (leadRun < kept &&
+               codePage.isLeadByte[static_cast<unsigned char>(line[kept - 1 - leadRun])])
+            ++leadRun;
+        kept -= leadRun % 2;
     }
-    if (!codePage.multibyte)
-        return length;
-    // A byte that cannot lead ends a character, so a character starts right
-    // after the last such byte. From there the bytes pair up; an odd one out
-    // at the end is a lead byte without its trail byte.
-    std::size_t leadRun = 0;
-    while (leadRun < length && codePage.isLeadByte[line[length - 1 - leadRun]])
-        ++leadRun;
-    return length - leadRun % 2;
+    kept = std::min(kept, width - 1);
+    if (kept != 0 && line[kept - 1] == '\n')
+        --kept;
+    return kept;
+}
+
+// CopyField over a whole line buffer whose first `length` bytes are the line
+// and whose next byte, if any, is NUL; anything may follow. Inlined into the
+// loader, where `width` is a constant.
+inline void CopyLineField(char* dest, const char (&line)[lineBufferSize], std::size_t length,
+                          std::size_t width, const CodePage& codePage) {
+    if (width <= codeWidth) {
+        // Looks at every byte, for the same reason as the masks.
+        std::size_t end = width;
+        for (std::size_t i = width; i-- > 0;)
+            end = line[i] == '\0' ? i : end;
+        const std::size_t kept = KeptLength(line, end, width, codePage);
+        for (std::size_t i = 0; i < width; ++i)
+            dest[i] = i < kept ? line[i] : '\0';
+        return;
+    }
+    // The string ends at `length` unless the line holds NUL bytes of its own:
+    // the copy looks for them as it goes and is done again up to the first.
+    std::size_t end = std::min(length, width);
+    for (;;) {
+        const std::size_t kept = KeptLength(line, end, width, codePage);
+        Word nuls = 0;
+        for (std::size_t i = 0; i < width; i += sizeof(Word)) {
+            Word word = LoadWord(line + i);
+            nuls |= NulBits(word | ~KeepWord(end, i));
+            word &= KeepWord(kept, i);
+            std::memcpy(dest + i, &word, sizeof word);
+        }
+        if (nuls == 0)
+            return;
+        end = static_cast<const char*>(std::memchr(line, '\0', end)) - line;
+    }
 }
 
 } // namespace
 
 void CopyField(char* dest, const char* line, std::size_t width, const CodePage& codePage) {
-    std::size_t length = FieldLength(reinterpret_cast<const unsigned char*>(line), width, codePage);
-    std::memcpy(dest, line, length);
-    std::memset(dest + length, 0, width - length);
-    // The field's last byte is always its terminator, even if that cuts a
-    // double-byte character down to its lead byte. No copied byte is a NUL, so
-    // what remains is the string's length.
-    dest[width - 1] = '\0';
-    length = std::min(length, width - 1);
-    if (length != 0 && dest[length - 1] == '\n')
-        dest[length - 1] = '\0';
+    char buffer[lineBufferSize] = {};
+    const void* nul = std::memchr(line, '\0', width);
+    const std::size_t length = nul == nullptr ? width : static_cast<const char*>(nul) - line;
+    std::memcpy(buffer, line, length);
+    CopyLineField(dest, buffer, length, width, codePage);
 }
 
 LoadResult LoadPracticeFile(const char* path, CharTable& table, CharNode*& cursor,
@@ -101,21 +166,20 @@ LoadResult LoadPracticeFile(const char* path, CharTable& table, CharNode*& curso
     CharEntry staging{};
     char line[lineBufferSize];
     std::size_t length = 0;
-    int lineOfGroup = 0;
     LoadResult result = LoadResult::loaded;
+    // Three lines make an entry; a group the data ends inside makes none.
     while (reader.readLine(line, length)) {
-        if (lineOfGroup == 0) {
-            CopyField(staging.character, line, characterWidth, codePage);
-        } else if (lineOfGroup == 1) {
-            CopyField(staging.code, line, codeWidth, codePage);
-        } else {
-            CopyField(staging.reason, line, reasonWidth, codePage);
-            if (!table.append(staging)) {
-                result = LoadResult::outOfMemory;
-                break;
-            }
+        CopyLineField(staging.character, line, length, characterWidth, codePage);
+        if (!reader.readLine(line, length))
+            break;
+        CopyLineField(staging.code, line, length, codeWidth, codePage);
+        if (!reader.readLine(line, length))
+            break;
+        CopyLineField(staging.reason, line, length, reasonWidth, codePage);
+        if (!table.append(staging)) {
+            result = LoadResult::outOfMemory;
+            break;
         }
-        lineOfGroup = (lineOfGroup + 1) % 3;
     }
     cursor = table.first();
     return result;
