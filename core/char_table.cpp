@@ -25,41 +25,36 @@ void CharTable::clear() {
         blocks_ = block->next;
         delete block;
     }
-    filling_ = nullptr;
 }
 
 void CharTable::clearKeepingMemory() {
     marker_.next = &marker_;
     marker_.previous = &marker_;
     count_ = 0;
-    filling_ = blocks_;
-    used_ = 0;
+    filling_ = nullptr;
+    unused_ = blockEnd_ = nullptr;
 }
 
-// The next unused node: from the block being filled, else from the next block
-// the table kept, else from a new block. Null when no block can be had.
-CharNode* CharTable::newNode() {
-    if (filling_ == nullptr || used_ == nodesPerBlock) {
-        Block*& next = filling_ == nullptr ? blocks_ : filling_->next;
-        if (next == nullptr) {
-            next = new (std::nothrow) Block;
-            if (next == nullptr)
-                return nullptr;
-            next->next = nullptr;
-        }
-        filling_ = next;
-        used_ = 0;
+// The first node of the block after the one being filled: a block the table
+// kept, else a new one. Null when no block can be had.
+CharNode* CharTable::nodeFromNextBlock() {
+    Block*& next = filling_ == nullptr ? blocks_ : filling_->next;
+    if (next == nullptr) {
+        next = new (std::nothrow) Block;
+        if (next == nullptr)
+            return nullptr;
+        next->next = nullptr;
     }
-    return &filling_->nodes[used_++];
+    filling_ = next;
+    unused_ = filling_->nodes + 1;
+    blockEnd_ = filling_->nodes + nodesPerBlock;
+    return filling_->nodes;
 }
 
 bool CharTable::append(const CharEntry& entry) {
-    CharNode* node = newNode();
-    if (node == nullptr)
+    CharEntry* added = appendEntry();
+    if (added == nullptr)
         return false;
-    *node = CharNode{&marker_, marker_.previous, entry};
-    marker_.previous->next = node;
-    marker_.previous = node;
-    ++count_;
+    *added = entry;
     return true;
 }

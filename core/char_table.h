@@ -38,6 +38,21 @@ class CharTable {
     // Copies `entry` to a new node at the end. False, with the table unchanged,
     // when no memory can be had for the node.
     bool append(const CharEntry& entry);
+    // Adds a node at the end and returns its entry for the caller to fill (its
+    // bytes are indeterminate until then), so that the loader can copy fields
+    // straight into it. Null, with the table unchanged, when no memory can be
+    // had for the node. Inline: the loader calls it once an entry.
+    CharEntry* appendEntry() {
+        CharNode* node = unused_ != blockEnd_ ? unused_++ : nodeFromNextBlock();
+        if (node == nullptr)
+            return nullptr;
+        node->next = &marker_;
+        node->previous = marker_.previous;
+        marker_.previous->next = node;
+        marker_.previous = node;
+        ++count_;
+        return &node->entry;
+    }
 
     CharNode* first() { return marker_.next; }
     CharNode* end() { return &marker_; }
@@ -49,14 +64,15 @@ class CharTable {
 
   private:
     struct Block;
-    CharNode* newNode();
+    CharNode* nodeFromNextBlock();
 
     // Part of the table itself, so building an empty table cannot fail.
     CharNode marker_;
     std::uint32_t count_ = 0;
     // The blocks in the order they are filled, the one being filled (none
-    // before the first node) and how many of its nodes are in use.
+    // before the first node), and its nodes not yet in use.
     Block* blocks_ = nullptr;
     Block* filling_ = nullptr;
-    std::size_t used_ = 0;
+    CharNode* unused_ = nullptr;
+    CharNode* blockEnd_ = nullptr;
 };

@@ -52,11 +52,13 @@ bool LineReader::readLine(char (&line)[lineBufferSize], std::size_t& length) {
 
 namespace {
 
-// The reason is copied eight bytes at a time, each word ANDed with a mask that
-// keeps the string's bytes and clears the rest: no branch on its length, which
-// is random from line to line and would mispredict.
+// Fields are copied eight bytes at a time, each word ANDed with a mask that
+// keeps the string's bytes and clears the rest: no branch on the string's
+// length, which is random from line to line and would mispredict. The words
+// read stay inside the line buffer.
 using Word = std::uint64_t;
-static_assert(reasonWidth % sizeof(Word) == 0 && reasonWidth <= lineBufferSize);
+static_assert(reasonWidth % sizeof(Word) == 0 && reasonWidth <= lineBufferSize &&
+              codeWidth <= sizeof(Word));
 
 // 0xFF bytes, then as many NULs: the bytes from `lineBufferSize - n` on keep
 // the first n bytes of whatever they are ANDed with.
@@ -110,37 +112,36 @@ inline std::size_t KeptLength(const char (&line)[lineBufferSize], std::size_t en
     return kept;
 }
 
+// Copies into `dest` the `width` bytes of `line` masked to keep `kept` bytes;
+// nonzero when `line` holds a NUL before `end`.
+inline Word CopyMasked(char* dest, const char (&line)[lineBufferSize], std::size_t width,
+                       std::size_t kept, std::size_t end) {
+    if (width <= sizeof(Word)) {
+        const Word word = LoadWord(line);
+        const Word copy = word & KeepWord(kept, 0);
+        std::memcpy(dest, &copy, width);
+        return NulBits(word | ~KeepWord(end, 0));
+    }
+    Word nuls = 0;
+    for (std::size_t i = 0; i < width; i += sizeof(Word)) {
+        Word word = LoadWord(line + i);
+        nuls |= NulBits(word | ~KeepWord(end, i));
+        word &= KeepWord(kept, i);
+        std::memcpy(dest + i, &word, sizeof word);
+    }
+    return nuls;
+}
+
 // CopyField over a whole line buffer whose first `length` bytes are the line
 // and whose next byte, if any, is NUL; anything may follow. Inlined into the
 // loader, where `width` is a constant.
 inline void CopyLineField(char* dest, const char (&line)[lineBufferSize], std::size_t length,
                           std::size_t width, const CodePage& codePage) {
-    if (width <= codeWidth) {
-        // Looks at every byte, for the same reason as the masks.
-        std::size_t end = width;
-        for (std::size_t i = width; i-- > 0;)
-            end = line[i] == '\0' ? i : end;
-        const std::size_t kept = KeptLength(line, end, width, codePage);
-        for (std::size_t i = 0; i < width; ++i)
-            dest[i] = i < kept ? line[i] : '\0';
-        return;
-    }
     // The string ends at `length` unless the line holds NUL bytes of its own:
     // the copy looks for them as it goes and is done again up to the first.
     std::size_t end = std::min(length, width);
-    for (;;) {
-        const std::size_t kept = KeptLength(line, end, width, codePage);
-        Word nuls = 0;
-        for (std::size_t i = 0; i < width; i += sizeof(Word)) {
-            Word word = LoadWord(line + i);
-            nuls |= NulBits(word | ~KeepWord(end, i));
-            word &= KeepWord(kept, i);
-            std::memcpy(dest + i, &word, sizeof word);
-        }
-        if (nuls == 0)
-            return;
+    while (CopyMasked(dest, line, width, KeptLength(line, end, width, codePage), end) != 0)
         end = static_cast<const char*>(std::memchr(line, '\0', end)) - line;
-    }
 }
 
 } // namespace
@@ -163,6 +164,7 @@ LoadResult LoadPracticeFile(const char* path, CharTable& table, CharNode*& curso
     table.clearKeepingMemory();
 
     LineReader reader(file);
+    // A group's first two lines wait here until its third completes it.
     CharEntry staging{};
     char line[lineBufferSize];
     std::size_t length = 0;
@@ -175,11 +177,16 @@ LoadResult LoadPracticeFile(const char* path, CharTable& table, CharNode*& curso
         CopyLineField(staging.code, line, length, codeWidth, codePage);
         if (!reader.readLine(line, length))
             break;
-        CopyLineField(staging.reason, line, length, reasonWidth, codePage);
-        if (!table.append(staging)) {
+        // The reason goes straight into the node: staging it too and copying
+        // the whole entry over cost more than the reason's own copy.
+        CharEntry* entry = table.appendEntry();
+        if (entry == nullptr) {
             result = LoadResult::outOfMemory;
             break;
         }
+        std::memcpy(entry->character, staging.character, characterWidth);
+        std::memcpy(entry->code, staging.code, codeWidth);
+        CopyLineField(entry->reason, line, length, reasonWidth, codePage);
     }
     cursor = table.first();
     return result;
