@@ -285,8 +285,8 @@ int main(int argc, char** argv) {
         std::size_t bytes = MakePracticeFile(path, entries);
         if (bytes == 0)
             return 1;
-        largest = MeasureFile(std::to_string(entries) + " entries", path, bytes, table, codePage,
-                              entries >= 1000000 ? 5 : 9);
+        largest =
+            MeasureFile(std::to_string(entries) + " entries", path, bytes, table, codePage, 9);
         if (entries >= 1000000)
             MeasureFirstLoad(path, largest, codePage, 5);
         std::remove(path.c_str());
