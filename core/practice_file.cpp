@@ -87,6 +87,25 @@ Word NulBits(Word word) {
     return (word - ones) & ~word & (ones << 7);
 }
 
+// A string that fits its field and does not end in a LF may end in a lead
+// byte without its trail byte: its length without that byte (and without a LF
+// before it). Rare, so kept out of the loader's loop: GCC and clang place cold
+// functions apart from the hot code; other compilers ignore the attribute.
+[[gnu::cold]] std::size_t LengthWithoutLoneLead(const char (&line)[lineBufferSize],
+                                                std::size_t kept, const CodePage& codePage) {
+    // A byte that cannot lead ends a character, so a character starts right
+    // after the last such byte. From there the bytes pair up; an odd one out
+    // at the end is a lead byte without its trail byte.
+    std::size_t leadRun = 0;
+    while (leadRun < kept &&
+           codePage.isLeadByte[static_cast<unsigned char>(line[kept - 1 - leadRun])])
+        ++leadRun;
+    kept -= leadRun % 2;
+    if (kept != 0 && line[kept - 1] == '\n')
+        --kept;
+    return kept;
+}
+
 // The length of the string a field of `width` keeps of the `end` bytes before
 // the string's NUL: whole characters (a double-byte character only when both
 // of its bytes fit), at most `width` - 1 bytes, without a final LF. The
@@ -94,21 +113,13 @@ Word NulBits(Word word) {
 // character down to its lead byte.
 inline std::size_t KeptLength(const char (&line)[lineBufferSize], std::size_t end,
                               std::size_t width, const CodePage& codePage) {
-    std::size_t kept = end;
-    // A LF cannot lead, so the usual line needs no look at the lead bytes.
-    if (codePage.multibyte && kept != 0 && line[kept - 1] != '\n') {
-        // A byte that cannot lead ends a character, so a character starts
-        // right after the last such byte. From there the bytes pair up; an odd
-        // one out at the end is a lead byte without its trail byte.
-        std::size_t leadRun = 0;
-        while (leadRun < kept &&
-               codePage.isLeadByte[static_cast<unsigned char>(line[kept - 1 - leadRun])])
-            ++leadRun;
-        kept -= leadRun % 2;
-    }
-    kept = std::min(kept, width - 1);
+    std::size_t kept = std::min(end, width - 1);
+    // The usual line ends in a LF, which cannot lead.
     if (kept != 0 && line[kept - 1] == '\n')
-        --kept;
+        return kept - 1;
+    // A string cut to width - 1 bytes keeps them whatever it ends in.
+    if (codePage.multibyte && end < width)
+        return LengthWithoutLoneLead(line, kept, codePage);
     return kept;
 }
 
@@ -132,6 +143,13 @@ inline Word CopyMasked(char* dest, const char (&line)[lineBufferSize], std::size
     return nuls;
 }
 
+// The copy again, up to the first NUL the line holds of its own. Rare.
+[[gnu::cold]] void CopyUpToNul(char* dest, const char (&line)[lineBufferSize], std::size_t end,
+                               std::size_t width, const CodePage& codePage) {
+    end = static_cast<const char*>(std::memchr(line, '\0', end)) - line;
+    CopyMasked(dest, line, width, KeptLength(line, end, width, codePage), end);
+}
+
 // CopyField over a whole line buffer whose first `length` bytes are the line
 // and whose next byte, if any, is NUL; anything may follow. Inlined into the
 // loader, where `width` is a constant.
@@ -140,8 +158,8 @@ inline void CopyLineField(char* dest, const char (&line)[lineBufferSize], std::s
     // The string ends at `length` unless the line holds NUL bytes of its own:
     // the copy looks for them as it goes and is done again up to the first.
     std::size_t end = std::min(length, width);
-    while (CopyMasked(dest, line, width, KeptLength(line, end, width, codePage), end) != 0)
-        end = static_cast<const char*>(std::memchr(line, '\0', end)) - line;
+    if (CopyMasked(dest, line, width, KeptLength(line, end, width, codePage), end) != 0)
+        CopyUpToNul(dest, line, end, width, codePage);
 }
 
 } // namespace
