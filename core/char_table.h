@@ -2,6 +2,7 @@
 // marker, walked by a cursor that designates an entry or the marker.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // One drill item. The widths are fixed by the practice-file format; every
@@ -20,16 +21,38 @@ struct CharNode {
 
 class CharTable {
   public:
+    // The table takes its nodes from the heap this many at a time.
+    static constexpr std::size_t nodesPerBlock = 512;
+
     CharTable();
     ~CharTable();
     CharTable(const CharTable&) = delete;
     CharTable& operator=(const CharTable&) = delete;
 
-    // Releases every entry; the end marker stays. The caller re-seats `current`.
+    // Releases every entry and the memory that held them; the end marker
+    // stays. The caller re-seats `current`.
     void clear();
+    // Releases every entry but keeps their memory for the entries appended
+    // next. The caller re-seats `current`.
+    void clearKeepingMemory();
     // Copies `entry` to a new node at the end. False, with the table unchanged,
     // when no memory can be had for the node.
     bool append(const CharEntry& entry);
+    // Adds a node at the end and returns its entry for the caller to fill (its
+    // bytes are indeterminate until then), so that the loader can copy fields
+    // straight into it. Null, with the table unchanged, when no memory can be
+    // had for the node. Inline: the loader calls it once an entry.
+    CharEntry* appendEntry() {
+        CharNode* node = unused_ != blockEnd_ ? unused_++ : nodeFromNextBlock();
+        if (node == nullptr)
+            return nullptr;
+        node->next = &marker_;
+        node->previous = marker_.previous;
+        marker_.previous->next = node;
+        marker_.previous = node;
+        ++count_;
+        return &node->entry;
+    }
 
     CharNode* first() { return marker_.next; }
     CharNode* end() { return &marker_; }
@@ -40,7 +63,16 @@ class CharTable {
     std::uint32_t count() const { return count_; }
 
   private:
+    struct Block;
+    CharNode* nodeFromNextBlock();
+
     // Part of the table itself, so building an empty table cannot fail.
     CharNode marker_;
     std::uint32_t count_ = 0;
+    // The blocks in the order they are filled, the one being filled (none
+    // before the first node), and its nodes not yet in use.
+    Block* blocks_ = nullptr;
+    Block* filling_ = nullptr;
+    CharNode* unused_ = nullptr;
+    CharNode* blockEnd_ = nullptr;
 };

@@ -36,8 +36,9 @@ class LineReader {
     bool ended_ = false; // end of file, read error or Ctrl-Z
 };
 
-// Copies one line into a field of `width` bytes without splitting a
-// double-byte character, drops a final LF and NUL-fills the rest.
+// Copies one line into a field of `width` bytes (one of the entry's field
+// widths) without splitting a double-byte character, drops a final LF and
+// NUL-fills the rest.
 void CopyField(char* dest, const char* line, std::size_t width, const CodePage& codePage);
 
 enum class LoadResult {

@@ -1,12 +1,13 @@
 # Stages and packs the release folder. Run by the "release" target with
-# STAGE, ZIP, PROGRAM, TOOL, SAMPLES_DIR, GUIDE, VERSION and STRIP set.
+# STAGE, ZIP, PROGRAM, TOOL, TABLE, SAMPLES_DIR, GUIDE, LICENSE, NOTICES,
+# TABLE_NOTICE, LICENSES_DIR, VERSION and STRIP set.
 get_filename_component(stageParent ${STAGE} DIRECTORY)
 get_filename_component(stageName ${STAGE} NAME)
 file(REMOVE_RECURSE ${STAGE})
 file(REMOVE ${ZIP})
-file(MAKE_DIRECTORY ${STAGE}/samples)
+file(MAKE_DIRECTORY ${STAGE}/samples ${STAGE}/licenses)
 
-file(COPY ${PROGRAM} ${TOOL} DESTINATION ${STAGE})
+file(COPY ${PROGRAM} ${TOOL} ${TABLE} DESTINATION ${STAGE})
 # The link already strips; this keeps a debug build's zip small as well.
 get_filename_component(programName ${PROGRAM} NAME)
 get_filename_component(toolName ${TOOL} NAME)
@@ -19,14 +20,23 @@ endif()
 file(GLOB samples ${SAMPLES_DIR}/*.txt)
 file(COPY ${samples} DESTINATION ${STAGE}/samples)
 
-# The guide: UTF-8 with a byte-order mark and CR LF, which Notepad opens
+# Documents: UTF-8 with a byte-order mark and CR LF, which Notepad opens
 # correctly whatever the system code page.
-file(READ ${GUIDE} guide)
-string(REPLACE "@PROJECT_VERSION@" "${VERSION}" guide "${guide}")
-string(REPLACE "\r\n" "\n" guide "${guide}")
-string(REPLACE "\n" "\r\n" guide "${guide}")
 string(ASCII 239 187 191 byteOrderMark)
-file(WRITE ${STAGE}/README-zh.txt "${byteOrderMark}${guide}")
+function(write_document source target)
+    file(READ ${source} text)
+    string(REPLACE "@PROJECT_VERSION@" "${VERSION}" text "${text}")
+    string(REPLACE "\r\n" "\n" text "${text}")
+    string(REPLACE "\n" "\r\n" text "${text}")
+    file(WRITE ${STAGE}/${target} "${byteOrderMark}${text}")
+endfunction()
+write_document(${GUIDE} README-zh.txt)
+write_document(${LICENSE} LICENSE.txt)
+write_document(${NOTICES} NOTICES.txt)
+write_document(${TABLE_NOTICE} COPYING-wubi86.txt)
+foreach(licence LGPL-3.0.txt GPL-3.0.txt)
+    write_document(${LICENSES_DIR}/${licence} licenses/${licence})
+endforeach()
 
 execute_process(
     COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip ${stageName}

@@ -1,103 +1,51 @@
-// Loading when memory runs out. The table takes its nodes from the nothrow
-// operator new, which this test program replaces with one that can be told to
-// fail; it passes everything else on to the ordinary operator new, so that
-// allocation and release stay paired for the sanitizers.
+// Loading when memory runs out. The table takes its nodes, a block at a time,
+// from the nothrow operator new, which this program replaces with one that can
+// be told to fail.
 #include "core/drill.h"
 
 #include "test_support.h"
 
+#include <algorithm>
 #include <new>
 
-namespace {
-
 // How many more nothrow allocations succeed; negative means all of them.
-long allocationsLeft = -1;
-
-// Lets `count` nothrow allocations succeed, then fails every later one, until
-// the guard goes out of scope.
-class FailingAllocations {
-  public:
-    explicit FailingAllocations(long count) { allocationsLeft = count; }
-    ~FailingAllocations() { allocationsLeft = -1; }
-    FailingAllocations(const FailingAllocations&) = delete;
-    FailingAllocations& operator=(const FailingAllocations&) = delete;
-};
-
-} // namespace
+static long allocationsLeft = -1;
 
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     if (allocationsLeft == 0)
         return nullptr;
     if (allocationsLeft > 0)
         --allocationsLeft;
-    try {
-        return ::operator new(size);
-    } catch (...) {
-        return nullptr;
-    }
+    return ::operator new(size); // what the table's delete pairs with
 }
 
-void operator delete(void* pointer, const std::nothrow_t&) noexcept {
-    ::operator delete(pointer);
-}
-
-namespace {
-
-std::string Groups(int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += std::string(1, static_cast<char>('a' + i)) + "\ncode\nreason " + std::to_string(i) +
-                "\n";
-    return text;
-}
-
-std::vector<CharEntry> FirstEntries(int count) {
-    std::vector<CharEntry> entries;
-    for (int i = 0; i < count; ++i)
-        entries.push_back(MakeEntry(std::string(1, static_cast<char>('a' + i)), "code",
-                                    "reason " + std::to_string(i)));
-    return entries;
-}
-
-// The entries complete before memory ran out stay loaded and linked both
-// ways, `current` stands on the first, and the caller hears of it.
+// The entries complete before memory ran out stay loaded with `current` on the
+// first, the caller hears of it, and the tries start afresh as after any load;
+// a load with memory to spare is whole, and a reload refills the blocks kept.
 TEST(OutOfMemory, LoadKeepsTheEntriesReadSoFar) {
-    TempFile file("five_groups", Groups(5));
-    TempFile old("old", Groups(2));
-    const CodePage gbk = MakeCodePage(936);
-    for (int room = 0; room <= 5; ++room) {
-        SCOPED_TRACE("room for " + std::to_string(room) + " nodes");
-        CharTable table;
-        CharNode* cursor = nullptr;
-        ASSERT_EQ(LoadPracticeFile(old.path(), table, cursor, gbk), LoadResult::loaded);
-        LoadResult result;
-        {
-            FailingAllocations guard(room);
-            result = LoadPracticeFile(file.path(), table, cursor, gbk);
-        }
-        EXPECT_EQ(result, room < 5 ? LoadResult::outOfMemory : LoadResult::loaded);
-        ExpectTable(table, FirstEntries(room));
-        EXPECT_EQ(cursor, table.first());
-
-        // The table stays usable: the next load with memory to spare is whole.
-        EXPECT_EQ(LoadPracticeFile(file.path(), table, cursor, gbk), LoadResult::loaded);
-        ExpectTable(table, FirstEntries(5));
+    constexpr long perBlock = CharTable::nodesPerBlock, groups = 2 * perBlock + 1;
+    std::string text;
+    std::vector<std::string> entries;
+    for (long i = 0; i < groups; ++i) {
+        text += "a\nb\n" + std::to_string(i) + "\n";
+        entries.push_back(Entry("a", "b", std::to_string(i)));
     }
-}
-
-// The material was replaced, so the tries start afresh as after any load.
-TEST(OutOfMemory, DrillStartsOnWhatWasLoaded) {
-    TempFile file("three_groups", Groups(3));
-    wrongAnswers = 2;
-    {
-        FailingAllocations guard(1);
-        EXPECT_EQ(LoadDrillMaterial(file.path()), LoadResult::outOfMemory);
+    TempFile file("groups", text);
+    for (long room = 0; room <= 3; ++room) {
+        SCOPED_TRACE(room);
+        charTable.clear(); // no blocks kept from the last load
+        wrongAnswers = 2;
+        allocationsLeft = room;
+        const LoadResult result = LoadDrillMaterial(file.path.c_str());
+        allocationsLeft = -1;
+        const long loaded = std::min(groups, room * perBlock);
+        EXPECT_EQ(result, room < 3 ? LoadResult::outOfMemory : LoadResult::loaded);
+        EXPECT_EQ(Entries(charTable), std::vector(entries.begin(), entries.begin() + loaded));
+        EXPECT_EQ(current, charTable.first());
+        EXPECT_EQ(wrongAnswers, 0);
     }
-    EXPECT_EQ(wrongAnswers, 0);
-    EXPECT_EQ(charTable.count(), 1u);
-    EXPECT_EQ(current, charTable.first());
-    charTable.clear();
-    current = charTable.end();
+    allocationsLeft = 0;
+    EXPECT_EQ(LoadDrillMaterial(file.path.c_str()), LoadResult::loaded);
+    allocationsLeft = -1;
+    EXPECT_EQ(Entries(charTable), entries);
 }
-
-} // namespace

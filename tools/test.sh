@@ -38,6 +38,7 @@ build_tree() {
     while [ $# -gt 0 ] && [ "$1" != -- ]; do configure+=("$1"); shift; done
     [ $# -gt 0 ] && shift && build=("$@")
     echo "== building $name"
+    local start=$SECONDS
     if ! cmake -S "$root" -B "build/$name" "${configure[@]}" >"$logs/$name-configure.log" 2>&1 ||
         ! cmake --build "build/$name" -j"$(nproc)" "${build[@]}" >"$logs/$name-build.log" 2>&1; then
         tail -n 30 "$logs/$name-configure.log" "$logs/$name-build.log" 2>/dev/null | sed 's/^/   /'
@@ -45,6 +46,7 @@ build_tree() {
         failed=$((failed + 1))
         return 1
     fi
+    echo "   built in $((SECONDS - start)) s"
 }
 
 # Runs a tree's CTest suites and adds what their reports count.
@@ -53,6 +55,7 @@ run_tree() {
     shift
     local tree=$root/build/$name
     echo "== testing $name"
+    local start=$SECONDS
     rm -rf "$tree/gtest" "$tree/junit.xml"
     (cd "$tree" && ctest --output-junit "$tree/junit.xml" --output-on-failure "$@") \
         >"$logs/$name-ctest.log" 2>&1
@@ -65,7 +68,7 @@ run_tree() {
         figures=$(tail -n 1 "$logs/$name-count.log")
         grep -v "passed, .* failed$" "$logs/$name-count.log"
     fi
-    echo "== $name: $figures"
+    echo "== $name: $figures ($((SECONDS - start)) s)"
     set -- $figures
     passed=$((passed + $1))
     failed=$((failed + $3))
@@ -101,5 +104,6 @@ if build_tree win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake; then
     [ "$run_win32" = OFF ] || run_tree win32 -j1 --timeout 600
 fi
 
+echo "== took $((SECONDS / 60)) min $((SECONDS % 60)) s"
 echo "Total: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -7,7 +7,7 @@
 #include "core/practice_file.h"
 
 #include <algorithm>
-#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -25,13 +25,8 @@ bool IsLeadByte(unsigned char byte) {
     return MaterialCodePage().isLeadByte[byte];
 }
 
-std::string Text(const char* format, ...) {
-    char buffer[300];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(buffer, sizeof buffer, format, arguments);
-    va_end(arguments);
-    return buffer;
+std::string Number(std::size_t value) {
+    return std::to_string(value);
 }
 
 // Characters in `text` as the field copy walks them: a lead byte takes the
@@ -58,28 +53,18 @@ bool EndsInLoneLeadByte(const char* field) {
 }
 
 // The whole-file findings that come from the raw bytes.
-void CheckRawBytes(const std::string& bytes, std::vector<Finding>& findings) {
-    if (bytes.compare(0, 3, utf8ByteOrderMark) == 0) {
-        findings.push_back({FindingKind::byteOrderMark, 0,
-                            "starts with a UTF-8 byte-order mark, which the program reads as part "
-                            "of the first character; convert the file to GBK"});
-    } else if (bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0) {
-        findings.push_back({FindingKind::utf16, 0,
-                            "is UTF-16 (it starts with its byte-order mark); the program reads "
-                            "GBK: convert the file"});
-    } else if (LooksLikeUtf8(bytes)) {
-        findings.push_back({FindingKind::looksLikeUtf8, 0,
-                            "looks like UTF-8; the program reads GBK and shows it as garbage: "
-                            "convert the file"});
-    }
+void CheckRawBytes(const std::string& bytes, std::vector<Problem>& findings) {
+    if (bytes.compare(0, 3, utf8ByteOrderMark) == 0)
+        findings.push_back({0, Msg::byteOrderMark, {}});
+    else if (bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0)
+        findings.push_back({0, Msg::utf16, {}});
+    else if (LooksLikeUtf8(bytes))
+        findings.push_back({0, Msg::looksLikeUtf8, {}});
     const std::size_t ctrlZ = bytes.find('\x1A');
     if (ctrlZ != std::string::npos && ctrlZ + 1 < bytes.size()) {
         const auto line = 1 + static_cast<unsigned>(std::count(
                                   bytes.begin(), bytes.begin() + static_cast<long>(ctrlZ), '\n'));
-        findings.push_back({FindingKind::ctrlZ, line,
-                            Text("Ctrl-Z byte (0x1A) ends the material; the %zu bytes after it "
-                                 "are ignored",
-                                 bytes.size() - ctrlZ - 1)});
+        findings.push_back({line, Msg::ctrlZ, {Number(bytes.size() - ctrlZ - 1)}});
     }
 }
 
@@ -92,11 +77,11 @@ class Walk {
     void finish();
 
   private:
-    void add(FindingKind kind, unsigned line, std::string message) {
-        result_.findings.push_back({kind, line, std::move(message)});
+    void add(Msg id, unsigned line, std::vector<std::string> args = {}) {
+        result_.findings.push_back({line, id, std::move(args)});
     }
     void checkBytes(const char* line, std::size_t length);
-    void checkField(const char* field, const char* name);
+    void checkField(const char* field);
     void checkCharacter(const std::string& content);
     void checkCode(const std::string& content);
     void endPhysicalLine(bool endedByLineFeed);
@@ -115,58 +100,45 @@ class Walk {
 void Walk::checkBytes(const char* line, std::size_t length) {
     if (std::strlen(line) < length && !nulReported_) {
         nulReported_ = true;
-        add(FindingKind::nulByte, physicalLine_,
-            "NUL byte: the rest of the line is lost to its field");
+        add(Msg::nulByte, physicalLine_);
     }
     if (std::memchr(line, '\r', length) != nullptr && !carriageReturnReported_) {
         carriageReturnReported_ = true;
-        add(FindingKind::carriageReturn, physicalLine_,
-            "carriage return that does not end the line: it stays in the field (or, as the "
-            "only line end, joins lines)");
+        add(Msg::carriageReturn, physicalLine_);
     }
 }
 
-void Walk::checkField(const char* field, const char* name) {
+void Walk::checkField(const char* field) {
     if (EndsInLoneLeadByte(field))
-        add(FindingKind::loneLeadByte, physicalLine_,
-            Text("the %s ends in the first byte of a double-byte character without its second",
-                 name));
+        add(Msg::loneLeadByte, physicalLine_);
 }
 
 void Walk::checkCharacter(const std::string& content) {
     const std::size_t count = CountCharacters(content);
     if (count == 0)
-        add(FindingKind::emptyCharacter, physicalLine_,
-            "empty character line: nothing to show (a blank line shifts every later entry)");
+        add(Msg::emptyCharacter, physicalLine_);
     else if (count > 1)
-        add(FindingKind::severalCharacters, physicalLine_,
-            Text("character line holds %zu characters; only the first is kept", count));
+        add(Msg::severalCharacters, physicalLine_, {Number(count)});
 }
 
 void Walk::checkCode(const std::string& content) {
     if (content.empty()) {
-        add(FindingKind::emptyCode, physicalLine_,
-            "empty code: an empty answer would count as right");
+        add(Msg::emptyCode, physicalLine_);
         return;
     }
     if (content.size() > longestCode)
-        add(FindingKind::longCode, physicalLine_,
-            Text("code line has %zu bytes; only the first %zu are kept", content.size(),
-                 longestCode));
+        add(Msg::longCode, physicalLine_, {Number(content.size()), Number(longestCode)});
     const bool lettersOnly = std::all_of(content.begin(), content.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
     });
     if (!lettersOnly)
-        add(FindingKind::codeNotLetters, physicalLine_, "code holds something other than letters");
+        add(Msg::codeNotLetters, physicalLine_);
 }
 
 void Walk::endPhysicalLine(bool endedByLineFeed) {
     if (pieces_ > 1) {
         const std::size_t bytes = offset_ - (endedByLineFeed ? 1 : 0);
-        add(FindingKind::longLine, physicalLine_,
-            Text("line has %zu bytes; at most %zu fit before the line end, so it is read as %u "
-                 "lines and every later entry shifts",
-                 bytes, longestLine, pieces_));
+        add(Msg::longLine, physicalLine_, {Number(bytes), Number(longestLine), Number(pieces_)});
     }
     ++physicalLine_;
     offset_ = 0;
@@ -179,9 +151,8 @@ void Walk::read(const char* line, std::size_t length) {
     // The previous read filled a reason and stopped short of its line end: the
     // reason was cut if this continuation holds more than the line feed.
     if (reasonMayBeCut_ && !(length == 1 && endsLine))
-        add(FindingKind::reasonCut, physicalLine_,
-            Text("reason is cut after %zu bytes; the rest is read as the next line",
-                 std::strlen(result_.entries.back().entry.reason)));
+        add(Msg::reasonCut, physicalLine_,
+            {Number(std::strlen(result_.entries.back().entry.reason))});
     reasonMayBeCut_ = false;
 
     checkBytes(line, length);
@@ -194,14 +165,14 @@ void Walk::read(const char* line, std::size_t length) {
     if (lineOfGroup_ == 0) {
         CopyField(entry.character, line, characterWidth, MaterialCodePage());
         checkCharacter(content);
-        checkField(entry.character, "character");
+        checkField(entry.character);
     } else if (lineOfGroup_ == 1) {
         CopyField(entry.code, line, codeWidth, MaterialCodePage());
         checkCode(content);
-        checkField(entry.code, "code");
+        checkField(entry.code);
     } else {
         CopyField(entry.reason, line, reasonWidth, MaterialCodePage());
-        checkField(entry.reason, "reason");
+        checkField(entry.reason);
         result_.entries.push_back(staging_);
         reasonMayBeCut_ = !endsLine;
     }
@@ -216,29 +187,24 @@ void Walk::read(const char* line, std::size_t length) {
 void Walk::finish() {
     if (pieces_ != 0)
         endPhysicalLine(false);
-    if (lineOfGroup_ != 0) {
-        const unsigned first = staging_.lines[0].line;
-        const unsigned last = staging_.lines[lineOfGroup_ - 1].line;
-        add(FindingKind::incompleteEntry, first,
-            first == last ? Text("line %u is an incomplete entry at the end and is ignored", first)
-                          : Text("lines %u-%u are an incomplete entry at the end and are ignored",
-                                 first, last));
-    }
+    if (lineOfGroup_ != 0)
+        add(Msg::incompleteEntry, staging_.lines[0].line);
     if (result_.entries.empty())
-        add(FindingKind::noEntries, 0, "holds no entry: an entry takes three lines");
+        add(Msg::noEntries, 0);
 }
 
 std::string PlaceName(const LinePlace& place) {
-    return place.offset == 0 ? Text("%u", place.line) : Text("%u+%u", place.line, place.offset);
+    return Number(place.line) + (place.offset == 0 ? "" : "+" + Number(place.offset));
 }
 
 // "lines 4-6" for three whole consecutive lines, else each place.
-std::string PlacesName(const LinePlace (&lines)[3]) {
+std::string PlacesName(Language language, const LinePlace (&lines)[3]) {
     const bool plain = lines[0].offset == 0 && lines[1].offset == 0 && lines[2].offset == 0 &&
                        lines[1].line == lines[0].line + 1 && lines[2].line == lines[1].line + 1;
     if (plain)
-        return Text("lines %u-%u", lines[0].line, lines[2].line);
-    return "lines " + PlaceName(lines[0]) + "," + PlaceName(lines[1]) + "," + PlaceName(lines[2]);
+        return Say(language, Msg::linesRange, {Number(lines[0].line), Number(lines[2].line)});
+    return Say(language, Msg::linesPlaces,
+               {PlaceName(lines[0]), PlaceName(lines[1]), PlaceName(lines[2])});
 }
 
 // Control bytes as \xNN, so that a stray CR cannot garble the listing.
@@ -251,7 +217,9 @@ std::string Showable(const char* field) {
             out.append(field + i, 2);
             ++i;
         } else if (byte < 0x20 || byte == 0x7F) {
-            out += Text("\\x%02X", byte);
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            out += escape;
         } else {
             out += field[i];
         }
@@ -259,8 +227,9 @@ std::string Showable(const char* field) {
     return out;
 }
 
-void PrintEntry(std::FILE* out, std::size_t number, const CheckedEntry& checked) {
-    std::fprintf(out, "%5zu  %-18s ", number, PlacesName(checked.lines).c_str());
+void PrintEntry(std::FILE* out, Language language, std::size_t number,
+                const CheckedEntry& checked) {
+    std::fprintf(out, "%5zu  %-18s ", number, PlacesName(language, checked.lines).c_str());
     PrintMaterial(out, Showable(checked.entry.character));
     std::fprintf(out, "  %-4s  ", checked.entry.code);
     PrintMaterial(out, Showable(checked.entry.reason));
@@ -285,19 +254,26 @@ bool CheckPracticeFile(const char* path, CheckResult& result) {
         walk.read(line, length);
     walk.finish();
     std::stable_sort(result.findings.begin(), result.findings.end(),
-                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
+                     [](const Problem& a, const Problem& b) { return a.line < b.line; });
     return true;
 }
 
-void PrintCheckResult(std::FILE* out, const char* path, const CheckResult& result, bool quiet) {
+void PrintCheckResult(std::FILE* out, Language language, const char* path,
+                      const CheckResult& result, bool quiet) {
     for (std::size_t i = 0; !quiet && i < result.entries.size(); ++i)
-        PrintEntry(out, i + 1, result.entries[i]);
-    for (const Finding& finding : result.findings) {
-        if (finding.line == 0)
-            std::fprintf(out, "%s: warning: %s\n", path, finding.message.c_str());
-        else
-            std::fprintf(out, "%s:%u: warning: %s\n", path, finding.line, finding.message.c_str());
-    }
-    std::fprintf(out, "%s: %zu entries, %zu warnings\n", path, result.entries.size(),
-                 result.findings.size());
+        PrintEntry(out, language, i + 1, result.entries[i]);
+    for (const Problem& finding : result.findings)
+        PrintProblem(out, language, path, finding, Msg::warning);
+    Print(out, language, Msg::checkSummary,
+          {path, Number(result.entries.size()), Number(result.findings.size())});
+}
+
+void PrintProblem(std::FILE* stream, Language language, const char* path, const Problem& problem,
+                  Msg kind) {
+    const std::string said = Say(language, problem.id, problem.args);
+    if (problem.line == 0)
+        Print(stream, language, Msg::problemIn, {path, Say(language, kind), said});
+    else
+        Print(stream, language, Msg::problemAt,
+              {path, Number(problem.line), Say(language, kind), said});
 }

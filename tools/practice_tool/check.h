@@ -2,6 +2,8 @@
 // surely not what its author meant.
 #pragma once
 
+#include "tools/practice_tool/messages.h"
+
 #include "core/char_table.h"
 
 #include <cstdio>
@@ -15,31 +17,6 @@ struct LinePlace {
     unsigned offset;
 };
 
-enum class FindingKind {
-    byteOrderMark,
-    utf16,
-    looksLikeUtf8,
-    ctrlZ,
-    nulByte,
-    carriageReturn,
-    longLine,
-    severalCharacters,
-    emptyCharacter,
-    longCode,
-    codeNotLetters,
-    emptyCode,
-    reasonCut,
-    loneLeadByte,
-    incompleteEntry,
-    noEntries,
-};
-
-struct Finding {
-    FindingKind kind;
-    unsigned line; // 0: the whole file
-    std::string message;
-};
-
 struct CheckedEntry {
     CharEntry entry;
     LinePlace lines[3]; // character, code, reason
@@ -47,7 +24,7 @@ struct CheckedEntry {
 
 struct CheckResult {
     std::vector<CheckedEntry> entries;
-    std::vector<Finding> findings; // in file order, whole-file ones first
+    std::vector<Problem> findings; // in file order, whole-file ones first
 };
 
 // False when the file cannot be read.
@@ -55,4 +32,9 @@ bool CheckPracticeFile(const char* path, CheckResult& result);
 
 // Lists the entries (unless `quiet`) and the findings, each finding as
 // "path:line: warning: ...", and a closing count.
-void PrintCheckResult(std::FILE* out, const char* path, const CheckResult& result, bool quiet);
+void PrintCheckResult(std::FILE* out, Language language, const char* path,
+                      const CheckResult& result, bool quiet);
+
+// "path:line: error: ..." or "path: warning: ..." for a line-less problem.
+void PrintProblem(std::FILE* stream, Language language, const char* path, const Problem& problem,
+                  Msg kind);

@@ -1,11 +1,8 @@
 #include "tools/practice_tool/convert.h"
 #include "tools/practice_tool/gbk.h"
-#include "tools/practice_tool/tool_platform.h"
 #include "tools/practice_tool/utf8.h"
 
 #include "core/practice_file.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -23,17 +20,14 @@ bool ConvertToPracticeText(const InputText& input, std::string& text,
         bool encoded = true;
         for (char32_t c : line.text) {
             if (!EncodeGbk(c, bytes)) {
-                problems.push_back({line.number, CodePointName(c) + " has no GBK form"});
+                problems.push_back({line.number, Msg::noGbkForm, {CodePointName(c)}});
                 encoded = false;
             }
         }
-        if (encoded && bytes.size() > longestLine) {
-            char message[120];
-            std::snprintf(message, sizeof message,
-                          "line has %zu bytes in GBK; at most %zu fit before the line end",
-                          bytes.size(), longestLine);
-            problems.push_back({line.number, message});
-        }
+        if (encoded && bytes.size() > longestLine)
+            problems.push_back({line.number,
+                                Msg::lineTooLong,
+                                {std::to_string(bytes.size()), std::to_string(longestLine)}});
         text += bytes + "\r\n";
     }
     return problems.size() == before;

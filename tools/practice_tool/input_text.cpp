@@ -47,7 +47,7 @@ bool NextCharacter(const std::string& bytes, bool utf8, std::size_t& position,
 bool DecodeInput(const std::string& bytes, InputText& text, Problem& problem) {
     text = InputText{};
     if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) {
-        problem = {1, "the file is UTF-16; save it as UTF-8 or GBK"};
+        problem = {1, Msg::inputUtf16, {}};
         return false;
     }
     std::size_t position = 0;
@@ -68,17 +68,18 @@ bool DecodeInput(const std::string& bytes, InputText& text, Problem& problem) {
             continue;
         }
         if (byte == '\r') {
-            problem = {line.number, "carriage return without a line feed after it"};
+            problem = {line.number, Msg::inputLoneCr, {}};
             return false;
         }
         if (byte == '\0' || byte == ctrlZ) {
-            problem = {line.number, byte == '\0' ? "NUL byte" : "Ctrl-Z byte (0x1A) ends the text"};
+            problem = {line.number, byte == '\0' ? Msg::inputNul : Msg::inputCtrlZ, {}};
             return false;
         }
         char32_t codePoint;
         if (!NextCharacter(bytes, text.utf8, position, codePoint)) {
-            problem = {line.number, ByteName(static_cast<unsigned char>(byte)) +
-                                        (text.utf8 ? " is not valid UTF-8" : " is not valid GBK")};
+            problem = {line.number,
+                       text.utf8 ? Msg::notUtf8 : Msg::notGbk,
+                       {ByteName(static_cast<unsigned char>(byte))}};
             return false;
         }
         line.text += codePoint;

@@ -2,15 +2,10 @@
 // or GBK, in lines ended by LF or CR LF.
 #pragma once
 
+#include "tools/practice_tool/messages.h"
+
 #include <string>
 #include <vector>
-
-// Something in the input that stops the tool, with the line it is on (0 when
-// it concerns the whole file).
-struct Problem {
-    unsigned line = 0;
-    std::string message;
-};
 
 struct TextLine {
     unsigned number; // counted from 1

@@ -1,6 +1,16 @@
-// practice_tool: checks, converts and makes Tarnvel practice files.
+// practice_tool: makes, checks and converts Tarnvel practice files.
 #include "tools/practice_tool/tool.h"
+#include "tools/practice_tool/tool_platform.h"
 
 int main(int argc, char** argv) {
-    return RunPracticeTool(argc, argv, stdout, stderr);
+    const Streams streams{stdout, stderr, SystemLanguage()};
+    const int exitCode = RunPracticeTool(argc, argv, streams);
+    // Started from Explorer, the window would close before the report is read.
+    if (OwnsConsoleWindow()) {
+        std::fputc('\n', stdout);
+        Print(stdout, streams.language, Msg::pressKey);
+        std::fflush(stdout);
+        WaitForKey();
+    }
+    return exitCode;
 }

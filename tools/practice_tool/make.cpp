@@ -1,43 +1,24 @@
 #include "tools/practice_tool/make.h"
 #include "tools/practice_tool/explain.h"
 #include "tools/practice_tool/gbk.h"
-#include "tools/practice_tool/tool_platform.h"
-#include "tools/practice_tool/utf8.h"
+#include "tools/practice_tool/shuffle.h"
 #include "tools/practice_tool/wubi_table.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
 namespace {
 
-struct Listed {
-    char32_t character;
-    unsigned line;
+struct Kept {
+    std::string character; // GBK
+    CharCodes codes;
+    std::string drilled;
+    double weight; // of the full code
 };
 
 bool IsBlank(char32_t c) {
     return c == ' ' || c == '\t' || c == 0x3000 || c == 0xFEFF;
-}
-
-std::vector<Listed> ListedCharacters(const InputText& list) {
-    std::vector<Listed> listed;
-    for (const TextLine& line : list.lines) {
-        for (char32_t c : line.text) {
-            if (c == '#')
-                break;
-            if (!IsBlank(c))
-                listed.push_back({c, line.number});
-        }
-    }
-    return listed;
-}
-
-// The character as the console shows messages: GBK where it has a GBK form.
-std::string Name(char32_t character) {
-    std::string gbk;
-    if (!EncodeGbk(character, gbk))
-        return CodePointName(character);
-    return gbk + " (" + CodePointName(character) + ")";
 }
 
 // The code to drill, or "" when the character has none of that length.
@@ -51,54 +32,61 @@ std::string DrilledCode(const CharCodes& codes, DrillCode drill) {
     return {};
 }
 
-const char* DrillName(DrillCode drill) {
-    switch (drill) {
-    case DrillCode::one: return "one-letter short code";
-    case DrillCode::two: return "two-letter short code";
-    case DrillCode::three: return "three-letter short code";
-    default: return "code";
-    }
+double FullCodeWeight(const std::vector<TableCode>& codes, const std::string& full) {
+    double weight = 0;
+    for (const TableCode& code : codes)
+        if (code.code == full)
+            weight = std::max(weight, code.weight);
+    return weight;
+}
+
+void PutInOrder(std::vector<Kept>& kept, const MakeOptions& options) {
+    if (options.order == Order::frequency)
+        std::stable_sort(kept.begin(), kept.end(),
+                         [](const Kept& a, const Kept& b) { return a.weight > b.weight; });
+    else if (options.order == Order::shuffle)
+        Shuffle(kept, options.shuffleNumber);
 }
 
 } // namespace
 
-MakeResult MakePracticeText(const InputText& list, const char* tablePath, DrillCode drill,
-                            std::string& text, std::vector<Problem>& problems,
-                            Problem& tableProblem) {
-    text.clear();
-    const std::vector<Listed> listed = ListedCharacters(list);
-    if (listed.empty()) {
-        problems.push_back({0, "the list holds no characters"});
-        return MakeResult::refused;
-    }
+MakeResult MakePracticeText(const InputText& input, const char* tablePath,
+                            const MakeOptions& options, MadeText& made, Problem& problem) {
+    made = MadeText{};
     std::set<char32_t> wanted;
-    for (const Listed& item : listed)
-        wanted.insert(item.character);
+    for (const TextLine& line : input.lines)
+        wanted.insert(line.text.begin(), line.text.end());
     std::map<char32_t, std::vector<TableCode>> table;
-    if (!ReadWubiTable(tablePath, wanted, table, tableProblem))
+    if (!ReadWubiTable(tablePath, wanted, table, problem))
         return MakeResult::tableFailed;
 
-    const std::size_t before = problems.size();
-    for (const Listed& item : listed) {
-        std::string character;
-        const auto found = table.find(item.character);
-        if (found == table.end()) {
-            problems.push_back({item.line, Name(item.character) + " is not in the table"});
-            continue;
+    std::vector<Kept> kept;
+    std::set<char32_t> seen;
+    for (const TextLine& line : input.lines) {
+        for (char32_t c : line.text) {
+            std::string character;
+            const auto found = table.find(c);
+            if (IsBlank(c))
+                continue;
+            if (found == table.end() || !EncodeGbk(c, character) || character.size() != 2) {
+                ++made.outsideTable;
+                continue;
+            }
+            const CharCodes codes = SortCodes(found->second);
+            const std::string drilled = DrilledCode(codes, options.drill);
+            if (drilled.empty())
+                ++made.withoutCode;
+            else if (!seen.insert(c).second)
+                ++made.repeats;
+            else
+                kept.push_back(
+                    {character, codes, drilled, FullCodeWeight(found->second, codes.full)});
         }
-        if (!EncodeGbk(item.character, character) || character.size() != 2) {
-            problems.push_back({item.line, Name(item.character) + " has no GBK form"});
-            continue;
-        }
-        const CharCodes codes = SortCodes(found->second);
-        const std::string drilled = DrilledCode(codes, drill);
-        if (drilled.empty()) {
-            problems.push_back({item.line, Name(item.character) + " has no " + DrillName(drill) +
-                                               " in the table"});
-            continue;
-        }
-        text +=
-            character + "\r\n" + drilled + "\r\n" + ExplainCode(character, codes, drilled) + "\r\n";
     }
-    return problems.size() == before ? MakeResult::made : MakeResult::refused;
+    PutInOrder(kept, options);
+    for (const Kept& entry : kept)
+        made.text += entry.character + "\r\n" + entry.drilled + "\r\n" +
+                     ExplainCode(entry.character, entry.codes, entry.drilled) + "\r\n";
+    made.entries = kept.size();
+    return kept.empty() ? MakeResult::nothing : MakeResult::made;
 }

@@ -29,8 +29,7 @@ WriteResult WritePracticeFile(const char* path, const std::string& text,
         return WriteResult::failed;
     }
     entries = check.entries.size();
-    for (const Finding& finding : check.findings)
-        problems.push_back({finding.line, finding.message});
+    problems.insert(problems.end(), check.findings.begin(), check.findings.end());
     if (!check.findings.empty()) {
         std::remove(temporary.c_str());
         return WriteResult::refused;

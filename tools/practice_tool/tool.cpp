@@ -7,80 +7,23 @@
 #include "tools/practice_tool/tool_platform.h"
 #include "tools/practice_tool/wubi_keys.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
-#include <string>
 #include <vector>
 
 namespace {
 
-constexpr const char* toolHelp =
-    "Usage: practice_tool COMMAND [ARGUMENTS]\n"
-    "\n"
-    "Checks, converts and makes practice files: GBK text, CR LF line ends, three\n"
-    "lines an entry (character, code, explanation), each line at most 78 bytes.\n"
-    "\n"
-    "Commands:\n"
-    "  check FILE              list the entries the program loads from FILE and\n"
-    "                          warn about what it surely does not mean\n"
-    "  convert IN OUT          write UTF-8 or GBK text IN as a practice file OUT\n"
-    "  make LIST TABLE OUT     write a practice file for the characters in LIST\n"
-    "                          with codes from the Wubi table TABLE\n"
-    "  keys                    print the key table the explanations use\n"
-    "\n"
-    "\"practice_tool COMMAND --help\" tells more about each.\n"
-    "Exit codes: 0 done, 1 warnings found or input refused, 2 could not run.\n";
+// Beyond this many names taken, something else is wrong with the folder.
+constexpr unsigned mostNameAttempts = 1000;
+// A number a learner can type again to get the same order.
+constexpr std::uint64_t shuffleNumbers = 1000000;
 
-constexpr const char* checkHelp =
-    "Usage: practice_tool check [-q] FILE\n"
-    "\n"
-    "Reads FILE exactly as the program loads it and lists each entry with the\n"
-    "lines it came from (\"12+79\": line 12 from byte 79 on). Warns where the\n"
-    "result is surely not what the author meant: a line of 79 bytes or more\n"
-    "(read as several lines, shifting every later entry), a character line with\n"
-    "more or less than one character, a code longer than 4 or not all letters,\n"
-    "a cut reason, half a double-byte character at a field's end, stray CR, NUL\n"
-    "or Ctrl-Z bytes, an incomplete entry at the end, UTF-8 or UTF-16 text.\n"
-    "\n"
-    "  -q    list only the warnings\n"
-    "\n"
-    "Exit codes: 0 no warning, 1 warnings, 2 FILE cannot be read.\n";
-
-constexpr const char* convertHelp =
-    "Usage: practice_tool convert IN OUT\n"
-    "\n"
-    "Writes the text file IN (UTF-8 with or without a byte-order mark, or GBK;\n"
-    "lines ended by LF or CR LF) as a practice file OUT in GBK with CR LF line\n"
-    "ends. Refuses, naming the line, a character that GBK cannot hold, a line of\n"
-    "more than 78 bytes in GBK and anything \"check\" would warn about. OUT is\n"
-    "written only when all is well; IN and OUT may be the same file.\n"
-    "\n"
-    "Exit codes: 0 written, 1 refused, 2 IN cannot be read or OUT written.\n";
-
-constexpr const char* makeHelp =
-    "Usage: practice_tool make [--code=full|1|2|3] LIST TABLE OUT\n"
-    "\n"
-    "Writes a practice file OUT with one entry for every character in LIST, in\n"
-    "order. LIST is UTF-8 or GBK text; blanks and line ends only separate, '#'\n"
-    "starts a comment. TABLE is a Wubi 86 table in the Rime dictionary format\n"
-    "(UTF-8; text, code, weight, stem separated by tabs), for instance\n"
-    "wubi86.dict.yaml. The explanation names the keys of the code, what kind of\n"
-    "code it is and the other codes the character has.\n"
-    "\n"
-    "  --code=full   drill the full code (the default)\n"
-    "  --code=1      drill the one-letter short code (一级简码)\n"
-    "  --code=2      drill the two-letter short code (二级简码)\n"
-    "  --code=3      drill the three-letter short code (三级简码)\n"
-    "\n"
-    "Exit codes: 0 written, 1 refused (a character missing from the table or\n"
-    "without such a code), 2 a file cannot be read or OUT written.\n";
-
-constexpr const char* keysHelp =
-    "Usage: practice_tool keys\n"
-    "\n"
-    "Prints the Wubi 86 key table that the explanations of \"make\" use, one key\n"
-    "a line, columns separated by tabs: key, zone number, zone, key-name\n"
-    "character, single stroke (or -), the other characters that are radicals of\n"
-    "their own, the mnemonic verse, the character typed by the key alone.\n";
+std::string Number(std::size_t value) {
+    return std::to_string(value);
+}
 
 bool IsHelp(const char* argument) {
     return std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0;
@@ -93,190 +36,300 @@ bool WantsHelp(int argc, char** argv) {
     return false;
 }
 
-// Help texts hold Chinese terms: they go out the way practice text does.
-void PrintHelp(std::FILE* stream, const char* help) {
-    PrintMaterial(stream, help, std::strlen(help));
-}
-
-int Usage(std::FILE* err, const char* help) {
-    PrintHelp(err, help);
+int Usage(const Streams& streams, Msg help) {
+    Print(streams.err, streams.language, help);
     return exitFailed;
 }
 
-void PrintProblems(std::FILE* err, const char* path, const std::vector<Problem>& problems,
-                   const char* kind) {
-    for (const Problem& problem : problems) {
-        std::string line = path;
-        if (problem.line != 0)
-            line += ":" + std::to_string(problem.line);
-        line += std::string(": ") + kind + ": " + problem.message + "\n";
-        PrintMaterial(err, line);
-    }
+void PrintErrors(const Streams& streams, const char* path, const std::vector<Problem>& problems) {
+    for (const Problem& problem : problems)
+        PrintProblem(streams.err, streams.language, path, problem, Msg::error);
 }
 
-// Writes what convert or make produced and reports the outcome.
-int WriteOutput(std::FILE* out, std::FILE* err, const char* source, const char* path,
-                const std::string& text) {
+int NotWritten(const Streams& streams, const char* path, int exitCode) {
+    Print(streams.err, streams.language, Msg::notWritten, {path});
+    return exitCode;
+}
+
+// Writes what convert or make produced; reports only a failure.
+int WriteOutput(const Streams& streams, const char* source, const char* path,
+                const std::string& text, std::size_t& entries) {
     std::vector<Problem> problems;
-    std::size_t entries = 0;
     switch (WritePracticeFile(path, text, problems, entries)) {
-    case WriteResult::written:
-        std::fprintf(out, "%s: %zu entries written\n", path, entries);
-        return exitClean;
+    case WriteResult::written: return exitClean;
     case WriteResult::refused:
-        PrintProblems(err, source, problems, "error");
-        std::fprintf(err, "%s: not written\n", path);
-        return exitFindings;
-    default: std::fprintf(err, "%s: cannot write the file\n", path); return exitFailed;
+        PrintErrors(streams, source, problems);
+        return NotWritten(streams, path, exitFindings);
+    default: Print(streams.err, streams.language, Msg::cannotWrite, {path}); return exitFailed;
     }
 }
 
 // Reads and decodes an input file; reports and returns false on failure.
-bool ReadInput(std::FILE* err, const char* path, InputText& text, int& exitCode) {
+bool ReadInput(const Streams& streams, const char* path, InputText& text, int& exitCode) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
-        std::fprintf(err, "%s: cannot read the file\n", path);
+        Print(streams.err, streams.language, Msg::cannotRead, {path});
         exitCode = exitFailed;
         return false;
     }
     Problem problem;
     if (!DecodeInput(bytes, text, problem)) {
-        PrintProblems(err, path, {problem}, "error");
+        PrintErrors(streams, path, {problem});
         exitCode = exitFindings;
         return false;
     }
     return true;
 }
 
-int Check(int argc, char** argv, std::FILE* out, std::FILE* err) {
+int Check(int argc, char** argv, const Streams& streams) {
     if (WantsHelp(argc, argv)) {
-        PrintHelp(out, checkHelp);
+        Print(streams.out, streams.language, Msg::checkHelp);
         return exitClean;
     }
     const bool quiet = argc == 2 && std::strcmp(argv[0], "-q") == 0;
     if (argc != (quiet ? 2 : 1))
-        return Usage(err, checkHelp);
+        return Usage(streams, Msg::checkHelp);
     const char* path = argv[quiet ? 1 : 0];
     CheckResult result;
     if (!CheckPracticeFile(path, result)) {
-        std::fprintf(err, "%s: cannot read the file\n", path);
+        Print(streams.err, streams.language, Msg::cannotRead, {path});
         return exitFailed;
     }
-    PrintCheckResult(out, path, result, quiet);
+    PrintCheckResult(streams.out, streams.language, path, result, quiet);
     return result.findings.empty() ? exitClean : exitFindings;
 }
 
-int Convert(int argc, char** argv, std::FILE* out, std::FILE* err) {
+int Convert(int argc, char** argv, const Streams& streams) {
     if (WantsHelp(argc, argv)) {
-        PrintHelp(out, convertHelp);
+        Print(streams.out, streams.language, Msg::convertHelp);
         return exitClean;
     }
     if (argc != 2)
-        return Usage(err, convertHelp);
+        return Usage(streams, Msg::convertHelp);
     InputText input;
     int exitCode;
-    if (!ReadInput(err, argv[0], input, exitCode)) {
-        std::fprintf(err, "%s: not written\n", argv[1]);
-        return exitCode;
-    }
+    if (!ReadInput(streams, argv[0], input, exitCode))
+        return NotWritten(streams, argv[1], exitCode);
     std::string text;
     std::vector<Problem> problems;
     if (!ConvertToPracticeText(input, text, problems)) {
-        PrintProblems(err, argv[0], problems, "error");
-        std::fprintf(err, "%s: not written\n", argv[1]);
-        return exitFindings;
+        PrintErrors(streams, argv[0], problems);
+        return NotWritten(streams, argv[1], exitFindings);
     }
-    return WriteOutput(out, err, argv[0], argv[1], text);
+    std::size_t entries = 0;
+    exitCode = WriteOutput(streams, argv[0], argv[1], text, entries);
+    if (exitCode == exitClean)
+        Print(streams.out, streams.language, Msg::written, {argv[1], Number(entries)});
+    return exitCode;
 }
 
-bool ParseDrillCode(const char* argument, DrillCode& drill) {
-    const char* value = argument + std::strlen("--code=");
-    if (std::strncmp(argument, "--code=", 7) != 0)
-        return false;
-    if (std::strcmp(value, "full") == 0)
-        drill = DrillCode::full;
-    else if (std::strcmp(value, "1") == 0)
-        drill = DrillCode::one;
-    else if (std::strcmp(value, "2") == 0)
-        drill = DrillCode::two;
-    else if (std::strcmp(value, "3") == 0)
-        drill = DrillCode::three;
-    else
-        return false;
-    return true;
+// Reads TEXT, makes its entries with codes from the table and writes them.
+int MakeFile(const Streams& streams, const char* textPath, const std::string& tablePath,
+             bool bundledTable, const MakeOptions& options, const char* outPath, MadeText& made) {
+    InputText input;
+    int exitCode;
+    if (!ReadInput(streams, textPath, input, exitCode))
+        return NotWritten(streams, outPath, exitCode);
+    Problem problem;
+    switch (MakePracticeText(input, tablePath.c_str(), options, made, problem)) {
+    case MakeResult::made: break;
+    case MakeResult::nothing:
+        PrintErrors(streams, textPath, {{0, Msg::noCharacters, {}}});
+        return NotWritten(streams, outPath, exitFindings);
+    case MakeResult::tableFailed:
+        PrintErrors(streams, tablePath.c_str(), {problem});
+        if (bundledTable)
+            Print(streams.err, streams.language, Msg::tableHint);
+        return NotWritten(streams, outPath, exitFailed);
+    }
+    std::size_t entries = 0;
+    return WriteOutput(streams, outPath, outPath, made.text, entries);
 }
 
-int Make(int argc, char** argv, std::FILE* out, std::FILE* err) {
+Msg CodeName(DrillCode drill) {
+    return drill == DrillCode::one   ? Msg::oneLetterCode
+           : drill == DrillCode::two ? Msg::twoLetterCode
+                                     : Msg::threeLetterCode;
+}
+
+// What make left out, and how to get a shuffled order again.
+void PrintMadeDetails(const Streams& streams, const MadeText& made, const MakeOptions& options) {
+    const Language language = streams.language;
+    if (made.repeats != 0)
+        Print(streams.out, language, Msg::repeats, {Number(made.repeats)});
+    if (made.outsideTable != 0)
+        Print(streams.out, language, Msg::outsideTable, {Number(made.outsideTable)});
+    if (made.withoutCode != 0)
+        Print(streams.out, language, Msg::withoutCode,
+              {Number(made.withoutCode), Say(language, CodeName(options.drill))});
+    if (options.order == Order::shuffle)
+        Print(streams.out, language, Msg::shuffled, {std::to_string(options.shuffleNumber)});
+}
+
+template <typename T> struct Choice {
+    const char* name;
+    T value;
+};
+constexpr Choice<DrillCode> drillChoices[] = {{"full", DrillCode::full},
+                                              {"1", DrillCode::one},
+                                              {"2", DrillCode::two},
+                                              {"3", DrillCode::three}};
+constexpr Choice<Order> orderChoices[] = {
+    {"text", Order::text}, {"frequency", Order::frequency}, {"shuffle", Order::shuffle}};
+
+// What follows `option` in `argument` ("--code=2" gives "2"), or null.
+const char* OptionValue(const char* argument, const char* option) {
+    const std::size_t length = std::strlen(option);
+    return std::strncmp(argument, option, length) == 0 ? argument + length : nullptr;
+}
+
+template <typename T, std::size_t N>
+bool Choose(const char* value, const Choice<T> (&choices)[N], T& chosen) {
+    for (const Choice<T>& choice : choices) {
+        if (std::strcmp(value, choice.name) == 0) {
+            chosen = choice.value;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ParseMakeOption(const char* argument, MakeOptions& options, bool& numbered) {
+    if (const char* value = OptionValue(argument, "--code="))
+        return Choose(value, drillChoices, options.drill);
+    if (const char* value = OptionValue(argument, "--order="))
+        return Choose(value, orderChoices, options.order);
+    const char* value = OptionValue(argument, "--seed=");
+    if (value == nullptr || *value < '0' || *value > '9')
+        return false;
+    char* end;
+    errno = 0;
+    options.shuffleNumber = std::strtoull(value, &end, 10);
+    numbered = true;
+    return *end == '\0' && errno != ERANGE;
+}
+
+int Make(int argc, char** argv, const Streams& streams) {
     if (WantsHelp(argc, argv)) {
-        PrintHelp(out, makeHelp);
+        Print(streams.out, streams.language, Msg::makeHelp);
         return exitClean;
     }
-    DrillCode drill = DrillCode::full;
-    if (argc == 4 && !ParseDrillCode(argv[0], drill))
-        return Usage(err, makeHelp);
-    if (argc == 4)
-        ++argv, --argc;
-    if (argc != 3)
-        return Usage(err, makeHelp);
-    InputText list;
-    int exitCode;
-    if (!ReadInput(err, argv[0], list, exitCode)) {
-        std::fprintf(err, "%s: not written\n", argv[2]);
-        return exitCode;
+    MakeOptions options;
+    bool numbered = false;
+    std::vector<const char*> paths;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--", 2) != 0)
+            paths.push_back(argv[i]);
+        else if (!ParseMakeOption(argv[i], options, numbered))
+            return Usage(streams, Msg::makeHelp);
     }
-    std::string text;
-    std::vector<Problem> problems;
-    Problem tableProblem;
-    switch (MakePracticeText(list, argv[1], drill, text, problems, tableProblem)) {
-    case MakeResult::made: break;
-    case MakeResult::refused:
-        PrintProblems(err, argv[0], problems, "error");
-        std::fprintf(err, "%s: not written\n", argv[2]);
-        return exitFindings;
-    case MakeResult::tableFailed:
-        PrintProblems(err, argv[1], {tableProblem}, "error");
-        std::fprintf(err, "%s: not written\n", argv[2]);
-        return exitFailed;
+    if ((paths.size() != 2 && paths.size() != 3) || (numbered && options.order != Order::shuffle))
+        return Usage(streams, Msg::makeHelp);
+    if (options.order == Order::shuffle && !numbered)
+        options.shuffleNumber = static_cast<std::uint64_t>(
+                                    std::chrono::system_clock::now().time_since_epoch().count()) %
+                                shuffleNumbers;
+    const bool bundled = paths.size() == 2;
+    MadeText made;
+    const int exitCode =
+        MakeFile(streams, paths.front(), bundled ? BesideProgram(bundledTableName) : paths[1],
+                 bundled, options, paths.back(), made);
+    if (exitCode == exitClean) {
+        Print(streams.out, streams.language, Msg::written, {paths.back(), Number(made.entries)});
+        PrintMadeDetails(streams, made, options);
     }
-    return WriteOutput(out, err, argv[2], argv[2], text);
+    return exitCode;
 }
 
-int Keys(int argc, char** argv, std::FILE* out, std::FILE* err) {
+int Keys(int argc, char** argv, const Streams& streams) {
     if (WantsHelp(argc, argv)) {
-        PrintHelp(out, keysHelp);
+        Print(streams.out, streams.language, Msg::keysHelp);
         return exitClean;
     }
     if (argc != 0)
-        return Usage(err, keysHelp);
+        return Usage(streams, Msg::keysHelp);
     for (const WubiKey& key : WubiKeys()) {
         const std::string line = std::string(1, key.letter) + "\t" + std::to_string(key.position) +
                                  "\t" + key.zone + "\t" + key.keyName + "\t" +
                                  (*key.stroke ? key.stroke : "-") + "\t" + key.radicals + "\t" +
                                  key.verse + "\t" + key.levelOne + "\n";
-        PrintMaterial(out, line);
+        PrintMaterial(streams.out, line);
     }
     return exitClean;
 }
 
+bool Exists(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file != nullptr)
+        std::fclose(file);
+    return file != nullptr;
+}
+
+// A text file dropped on the tool: its characters become a practice file
+// beside it, under a name no file has yet.
+int MakeFromDroppedFile(const Streams& streams, const char* path) {
+    CheckResult check;
+    if (CheckPracticeFile(path, check) && check.findings.empty()) {
+        Print(streams.out, streams.language, Msg::dropAlready,
+              {path, Number(check.entries.size())});
+        return exitClean;
+    }
+    std::string outPath;
+    for (unsigned attempt = 1; attempt <= mostNameAttempts && outPath.empty(); ++attempt)
+        if (!Exists(PracticeFileNameFor(path, attempt)))
+            outPath = PracticeFileNameFor(path, attempt);
+    if (outPath.empty()) {
+        Print(streams.err, streams.language, Msg::noFreeName, {path});
+        return exitFailed;
+    }
+    MadeText made;
+    const MakeOptions options;
+    const int exitCode = MakeFile(streams, path, BesideProgram(bundledTableName), true, options,
+                                  outPath.c_str(), made);
+    if (exitCode == exitClean) {
+        Print(streams.out, streams.language, Msg::dropMade, {outPath, Number(made.entries), path});
+        PrintMadeDetails(streams, made, options);
+        Print(streams.out, streams.language, Msg::dropOpen);
+    }
+    return exitCode;
+}
+
 } // namespace
 
-int RunPracticeTool(int argc, char** argv, std::FILE* out, std::FILE* err) {
+std::string PracticeFileNameFor(const std::string& textPath, unsigned attempt) {
+    const std::size_t dot = textPath.rfind('.');
+    const std::size_t folderEnd = textPath.find_last_of("/\\");
+    // A dot that starts the name (".notes") or belongs to a folder is no extension.
+    const bool extension = dot != std::string::npos && dot != 0 &&
+                           (folderEnd == std::string::npos || dot > folderEnd + 1);
+    return (extension ? textPath.substr(0, dot) : textPath) + "-wubi" +
+           (attempt > 1 ? "-" + std::to_string(attempt) : "") + ".txt";
+}
+
+int RunPracticeTool(int argc, char** argv, const Streams& streams) {
     if (argc < 2 || IsHelp(argv[1]) || std::strcmp(argv[1], "help") == 0) {
-        PrintHelp(argc < 2 ? err : out, toolHelp);
+        Print(argc < 2 ? streams.err : streams.out, streams.language, Msg::toolHelp);
         return argc < 2 ? exitFailed : exitClean;
     }
     const char* command = argv[1];
     argc -= 2;
     argv += 2;
     if (std::strcmp(command, "check") == 0)
-        return Check(argc, argv, out, err);
+        return Check(argc, argv, streams);
     if (std::strcmp(command, "convert") == 0)
-        return Convert(argc, argv, out, err);
+        return Convert(argc, argv, streams);
     if (std::strcmp(command, "make") == 0)
-        return Make(argc, argv, out, err);
+        return Make(argc, argv, streams);
     if (std::strcmp(command, "keys") == 0)
-        return Keys(argc, argv, out, err);
-    std::fprintf(err, "practice_tool: unknown command \"%s\"\n\n", command);
-    PrintHelp(err, toolHelp);
-    return exitFailed;
+        return Keys(argc, argv, streams);
+    // Several files dropped at once each become a practice file.
+    if (Exists(command)) {
+        int exitCode = MakeFromDroppedFile(streams, command);
+        for (int i = 0; i < argc; ++i)
+            exitCode = std::max(exitCode, MakeFromDroppedFile(streams, argv[i]));
+        return exitCode;
+    }
+    Print(streams.err, streams.language, Msg::unknownCommand, {command});
+    std::fputc('\n', streams.err);
+    return Usage(streams, Msg::toolHelp);
 }

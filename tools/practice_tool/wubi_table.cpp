@@ -31,7 +31,7 @@ bool ReadWubiTable(const char* path, const std::set<char32_t>& wanted,
                    std::map<char32_t, std::vector<TableCode>>& codes, Problem& problem) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
-        problem = {0, "cannot read the table"};
+        problem = {0, Msg::tableUnreadable, {}};
         return false;
     }
     // The YAML header, when there is one, starts before any entry, after the
@@ -66,7 +66,7 @@ bool ReadWubiTable(const char* path, const std::set<char32_t>& wanted,
         std::size_t position = 0;
         char32_t character;
         if (!NextUtf8(columns[0], position, character)) {
-            problem = {number, "the table is not UTF-8"};
+            problem = {number, Msg::tableNotUtf8, {}};
             return false;
         }
         if (position != columns[0].size() || columns.size() < 2 || !wanted.count(character) ||
@@ -76,7 +76,7 @@ bool ReadWubiTable(const char* path, const std::set<char32_t>& wanted,
         codes[character].push_back({columns[1], weight});
     }
     if (inHeader) {
-        problem = {number, "the table's header has no end (a line \"...\")"};
+        problem = {number, Msg::tableHeaderOpen, {}};
         return false;
     }
     return true;
