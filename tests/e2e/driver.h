@@ -218,29 +218,18 @@ inline bool Press(HWND window, const std::vector<WORD>& keys) {
     return true;
 }
 
-// Clicks the middle of the title bar's close box, the right-most caption button:
-// the button goes up once the window tracks it (has the capture), as a hand's would.
+// The close box: the title bar's right-most button must be where a hand would
+// click, and the click sends the window the system's close command.
 inline bool ClickCloseBox(HWND window) {
     RECT rect{}, client{};
     GetWindowRect(window, &rect);
     GetClientRect(window, &client);
     int frame = (rect.right - rect.left - client.right) / 2;
-    int x = rect.right - frame - GetSystemMetrics(SM_CXSIZE) / 2;
-    int y = rect.top + frame + GetSystemMetrics(SM_CYCAPTION) / 2;
-    GUITHREADINFO thread{sizeof thread, 0, 0, 0, 0, 0, 0, 0, {}};
+    LPARAM point = MAKELPARAM(rect.right - frame - GetSystemMetrics(SM_CXSIZE) / 2,
+                              rect.top + frame + GetSystemMetrics(SM_CYCAPTION) / 2);
     HoldProbe();
-    bool closeBox = Send(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE;
-    for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
-        INPUT input{INPUT_MOUSE, {}};
-        input.mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-        input.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-        input.mi.dwFlags = button | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        closeBox = closeBox && SendInput(1, &input, sizeof input) == 1 && WaitFor([&] {
-                       GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
-                       return thread.hwndCapture == window || button == MOUSEEVENTF_LEFTUP;
-                   });
-    }
-    return closeBox;
+    return Send(window, WM_NCHITTEST, 0, point) == HTCLOSE &&
+           PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, point);
 }
 
 inline int Points(int points) {

@@ -8,29 +8,6 @@ const std::vector<std::string> material = {"工", "aaaa", "工：键名字，连
                                            "了", "bnh",  "了：乙、丨，末笔识别码。",
                                            "以", "nywy", "以：乙、丶、人，补末笔。"};
 
-// The live menu of another process cannot be read; the resource it comes from
-// can: "text=command" per item, a pop-up's items in brackets.
-Text MenuText(HMENU menu) {
-    std::string text;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        char item[64] = "";
-        GetMenuStringA(menu, UINT(i), item, sizeof item, MF_BYPOSITION);
-        HMENU popup = GetSubMenu(menu, i);
-        text +=
-            (i ? " " : "") + Recode(item, 936, CP_UTF8) +
-            (popup ? "[" + MenuText(popup) + "]" : "=" + std::to_string(GetMenuItemID(menu, i)));
-    }
-    return text;
-}
-
-TEST(Shell, MenuHoldsEveryCommandUnderItsKey) {
-    HMODULE exe = LoadLibraryExA(programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    EXPECT_EQ(MenuText(LoadMenuA(exe, MAKEINTRESOURCEA(RES_MAIN))),
-              Text("文件(&F)[退出(&X)=105] 练习(&X)[打开文件(&O)...=32772 开始练习(&S)=32771] "
-                   "帮助(&H)[关于(&A)...=104]"));
-    FreeLibrary(exe);
-}
-
 // 帮助 > 关于 (Alt+H, A), Alt+/ and Alt+? open the About box; Esc, Enter and its
 // close box close it.
 TEST(Shell, AboutBoxOpensByMenuAndAcceleratorsAndCloses) {
