@@ -22,6 +22,14 @@ long GdiObjects() {
     return count;
 }
 
+// Top-level windows of the program and the main window's children.
+long Windows(const Program& program) {
+    long count = long(WindowsOf(program.id()).size());
+    for (HWND child = nullptr; (child = FindWindowExA(program.main, child, nullptr, nullptr));)
+        ++count;
+    return count;
+}
+
 // A round opens and closes the practice dialog, with the empty-table notice that
 // 下一个 brings up while nothing is loaded, and the About box.
 bool Round(const Program& program) {
@@ -40,11 +48,12 @@ TEST(Leaks, PracticeDialogAndAboutBoxGiveBackWhatTheyTake) {
     ASSERT_TRUE(program.main);
     for (long i = 0; i < warmUp; ++i)
         ASSERT_TRUE(Round(program)) << "warm-up round " << i;
-    long gdi = GdiObjects();
+    long gdi = GdiObjects(), windows = Windows(program);
     for (long i = 0; i < rounds; ++i)
         ASSERT_TRUE(Round(program)) << "round " << i;
     EXPECT_GT(gdi, 0) << "no GDI count in the trace";
     EXPECT_LT(GdiObjects() - gdi, rounds / 2) << gdi << " GDI objects before";
+    EXPECT_LT(Windows(program) - windows, rounds / 2) << windows << " windows before";
 }
 
 } // namespace
