@@ -164,7 +164,7 @@ fi
 # Shuffled: the same number gives the same file, another number another order
 # of the same entries.
 for run in 7a 7b 8; do
-    tool make --order=shuffle --seed="${run%[ab]}" "$article" \
+    tool make --order=shuffle --number="${run%[ab]}" "$article" \
         "$(tarnvel_windows_path "$work/drop/shuffled-$run.txt")" >"$work/shuffle.log" ||
         sed 's/^/    /' "$work/shuffle.log"
 done
@@ -173,9 +173,9 @@ if [ -s "$work/drop/shuffled-7a.txt" ] &&
     ! cmp -s "$work/drop/shuffled-7a.txt" "$work/drop/shuffled-8.txt" &&
     [ "$(characters "$work/drop/shuffled-8.txt" practice | sorted)" = \
         "$(characters "$made" practice | sorted)" ]; then
-    pass "make --order=shuffle --seed=N: the same file for the same N, another order for another"
+    pass "make --order=shuffle --number=N: the same file for the same N, another order for another"
 else
-    fail "make --order=shuffle --seed=N: the same file for the same N, another order for another"
+    fail "make --order=shuffle --number=N: the same file for the same N, another order for another"
 fi
 
 # The program needs a display; the test command gives one, a lone run makes one.

@@ -115,7 +115,7 @@ constexpr MessageRow rows[] = {
      "  --order=text        in the order of the text (the default)\n"
      "  --order=frequency   the most frequent characters first, by the table\n"
      "  --order=shuffle     in random order\n"
-     "  --seed=N            with --order=shuffle: the order numbered N, the same\n"
+     "  --number=N          with --order=shuffle: the order numbered N, the same\n"
      "                      every time and on every system\n"
      "\n"
      "Exit codes: 0 written, 1 refused (no character of TEXT has such a code in\n"
@@ -137,7 +137,7 @@ constexpr MessageRow rows[] = {
      "  --order=text        按字在文本里出现的顺序（默认）\n"
      "  --order=frequency   按码表的字频，常用字在前\n"
      "  --order=shuffle     随机顺序\n"
-     "  --seed=N            和 --order=shuffle 一起用：第 N 种随机顺序，\n"
+     "  --number=N          和 --order=shuffle 一起用：第 N 种随机顺序，\n"
      "                      每次、在每种系统上都一样\n"
      "\n"
      "退出码：0 已写入，1 拒绝（“文本”里没有一个字在码表中有所要的编码），\n"
@@ -175,8 +175,8 @@ constexpr MessageRow rows[] = {
      "and the like)",
      "  跳过了 {1} 个码表里没有的字符（标点、数字、字母等）"},
     {Msg::withoutCode, "  {1} characters skipped that have no {2}", "  跳过了 {1} 个没有{2}的字"},
-    {Msg::shuffled, "  in random order; the same order again: --order=shuffle --seed={1}",
-     "  顺序已打乱；要再得到这个顺序：--order=shuffle --seed={1}"},
+    {Msg::shuffled, "  in random order; the same order again: --order=shuffle --number={1}",
+     "  顺序已打乱；要再得到这个顺序：--order=shuffle --number={1}"},
     {Msg::oneLetterCode, "one-letter short code", "一级简码"},
     {Msg::twoLetterCode, "two-letter short code", "二级简码"},
     {Msg::threeLetterCode, "three-letter short code", "三级简码"},

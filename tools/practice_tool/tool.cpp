@@ -199,7 +199,7 @@ bool ParseMakeOption(const char* argument, MakeOptions& options, bool& numbered)
         return Choose(value, drillChoices, options.drill);
     if (const char* value = OptionValue(argument, "--order="))
         return Choose(value, orderChoices, options.order);
-    const char* value = OptionValue(argument, "--seed=");
+    const char* value = OptionValue(argument, "--number=");
     if (value == nullptr || *value < '0' || *value > '9')
         return false;
     char* end;

@@ -55,8 +55,8 @@ TEST(Make, OrdersByTextByWeightOrByNumber) {
     const std::vector<std::string> cases[][2] = {
         {{}, {"王五一的地纟"}},
         {{"--order=frequency"}, {"的一王地五纟"}},
-        {{"--order=shuffle", "--seed=1"}, {"纟地一的王五"}},
-        {{"--seed=2", "--order=shuffle"}, {"五地一纟的王"}},
+        {{"--order=shuffle", "--number=1"}, {"纟地一的王五"}},
+        {{"--number=2", "--order=shuffle"}, {"五地一纟的王"}},
     };
     for (const auto& c : cases) {
         std::string order;
