@@ -11,7 +11,7 @@
 // The last line printed is "load_vs_baseline=R bytes_per_entry=B" for the
 // largest file. --random also loads files of that many random bytes, once as
 // they come and once with every Ctrl-Z replaced.
-#include "core/drill.h"
+#include "core/answer_match.h"
 #include "core/practice_file.h"
 
 #include <algorithm>

@@ -5,12 +5,10 @@
 # here passes or fails.
 #
 # Usage: bench/run.sh [--random MEGABYTES] [--no-startup]
-# Build trees: build/bench-native and build/bench-win64, or BENCH_BUILD_PREFIX-native/-win64.
+# Build trees: the project's native and win64 trees (tools/build.sh).
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-prefix=${BENCH_BUILD_PREFIX:-$root/build/bench}
-native="$prefix-native"
-win64="$prefix-win64"
+source "$root/tools/build.sh"
 random=256
 startup=1
 while [ $# -gt 0 ]; do
@@ -21,18 +19,15 @@ while [ $# -gt 0 ]; do
     esac
 done
 
-cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=Release -DTARNVEL_TESTS=OFF >/dev/null &&
-    cmake --build "$native" -j"$(nproc)" --target load_bench >/dev/null || exit 1
+tarnvel_build native load_bench || exit 1
 echo "== loader and comparison (native)"
-"$native/bench/load_bench" --random "$random"
+"$(tarnvel_tree native)/bench/load_bench" --random "$random"
 
 [ "$startup" = 1 ] || exit 0
 echo
 echo "== start-up under Wine"
-if ! cmake -S "$root" -B "$win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-        -DTARNVEL_TESTS=OFF >/dev/null ||
-    ! cmake --build "$win64" -j"$(nproc)" --target tarnvel minimal_window startup_bench >/dev/null; then
+if ! tarnvel_build win64 tarnvel minimal_window startup_bench; then
     echo "no Windows build: start-up not measured"
     exit 0
 fi
-exec bash "$root/bench/startup.sh" "$win64"
+exec bash "$root/bench/startup.sh" "$(tarnvel_tree win64)"

@@ -1,4 +1,4 @@
-#include "core/drill.h"
+#include "core/answer_match.h"
 
 namespace {
 

@@ -17,7 +17,7 @@ struct BuiltInCodePage {
 // asking the system. An empty range ends a list.
 constexpr BuiltInCodePage builtInCodePages[] = {
     {932, 0x0411, {{0x81, 0x9F}, {0xE0, 0xFC}, {0, 0}}},
-    {936, 0x0804, {{0x81, 0xFE}, {0, 0}, {0, 0}}},
+    {chineseCodePage, 0x0804, {{0x81, 0xFE}, {0, 0}, {0, 0}}},
     {949, 0x0412, {{0x81, 0xFE}, {0, 0}, {0, 0}}},
     {950, 0x0404, {{0x81, 0xFE}, {0, 0}, {0, 0}}},
     {1361, 0, {{0x81, 0xD3}, {0xD8, 0xDE}, {0xE0, 0xF9}}},

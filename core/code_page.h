@@ -4,6 +4,9 @@
 
 #include <cstddef>
 
+// GBK, the code page that practice material and the program's texts are written in.
+constexpr unsigned chineseCodePage = 936;
+
 struct CodePage {
     unsigned number = 0;
     // False for single-byte code pages and when the system could not be asked:

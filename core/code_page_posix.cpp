@@ -12,9 +12,6 @@
 
 namespace {
 
-// The code page that practice material and interface texts are written in.
-constexpr unsigned materialCodePage = 936;
-
 // A converter between code page `number` and UTF-32, opened at its first use
 // and kept: opening one costs far more than converting a character, and the
 // comparison converts every double-byte character of every answer. Single
@@ -83,8 +80,9 @@ std::size_t EncodeCharacter(unsigned number, char32_t codePoint, char (&bytes)[2
     return length > 0 ? static_cast<std::size_t>(length) : 0;
 }
 
+// Without a system code page, the one the material is written in stands in.
 unsigned SystemCodePage() {
-    return materialCodePage;
+    return chineseCodePage;
 }
 
 // A lead byte is one that the converter finds incomplete on its own.

@@ -1,4 +1,5 @@
 #include "core/drill.h"
+#include "core/answer_match.h"
 
 #include <cstdio>
 

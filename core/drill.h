@@ -21,10 +21,6 @@ void PrevChar(DrillWindow& dialog);
 // the new material with fresh tries.
 LoadResult LoadDrillMaterial(const char* path);
 
-// Whether a typed answer equals a code: double-byte aware, case-insensitive by
-// the code page's rules, used only for equality.
-bool AnswerMatches(const char* answer, const char* code, const CodePage& codePage);
-
 // The notices, as the user sees them.
 namespace drill_text {
 constexpr const char emptyTable[] = "没有找到字。\r\n请使用菜单打开一个有效的练习文件。";

@@ -2,30 +2,16 @@
 #pragma once
 
 #include "core/practice_file.h"
+#include "tests/temp_file.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 // GBK bytes, written out so that expectations hold in any execution charset.
 #define ZHONG "\xD6\xD0" // 中
 #define WEN "\xCE\xC4"   // 文
-
-// A file with exactly the given bytes, removed when the test is done. The
-// process id keeps the test runs of several builds apart.
-struct TempFile {
-    TempFile(const std::string& name, const std::string& bytes)
-        : path(testing::TempDir() + "tarnvel_" + std::to_string(getpid()) + name) {
-        std::FILE* file = std::fopen(path.c_str(), "wb");
-        EXPECT_TRUE(file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                    std::fclose(file) == 0);
-    }
-    ~TempFile() { std::remove(path.c_str()); }
-    const std::string path;
-};
 
 // An entry as "character|code|reason", every field at its full width.
 inline std::string Entry(std::string character, std::string code, std::string reason) {

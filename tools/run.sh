@@ -7,17 +7,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/tools/wine.sh"
-build=$root/build/run-win64
-mkdir -p "$build"
+source "$root/tools/build.sh"
+build=$(tarnvel_tree win64)
 
 "$root/tools/setup.sh"
 echo "run: building $build"
-if ! cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-        >"$build/configure.log" 2>&1 ||
-    ! cmake --build "$build" -j"$(nproc)" --target tarnvel tarnvel_e2e >"$build/build.log" 2>&1; then
-    tail -n 40 "$build/configure.log" "$build/build.log"
-    exit 1
-fi
+tarnvel_build win64 tarnvel tarnvel_e2e || exit 1
 program=$build/app/tarnvel.exe
 driver=$build/tests/e2e/tarnvel_e2e.exe
 tarnvel_make_prefix

@@ -8,6 +8,7 @@ set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 source "$root/tools/wine.sh"
+source "$root/tools/build.sh"
 logs=$root/build/test-logs
 mkdir -p "$logs"
 
@@ -30,18 +31,12 @@ check() {
     fi
 }
 
-# Configures and builds one tree (extra cmake --build arguments after --).
+# Builds one configuration's tree; a failed build counts as one failure.
 build_tree() {
     local name=$1
-    shift
-    local configure=() build=()
-    while [ $# -gt 0 ] && [ "$1" != -- ]; do configure+=("$1"); shift; done
-    [ $# -gt 0 ] && shift && build=("$@")
     echo "== building $name"
     local start=$SECONDS
-    if ! cmake -S "$root" -B "build/$name" "${configure[@]}" >"$logs/$name-configure.log" 2>&1 ||
-        ! cmake --build "build/$name" -j"$(nproc)" "${build[@]}" >"$logs/$name-build.log" 2>&1; then
-        tail -n 30 "$logs/$name-configure.log" "$logs/$name-build.log" 2>/dev/null | sed 's/^/   /'
+    if ! tarnvel_build "$name" 2>&1 | sed 's/^/   /'; then
         echo "== $name: the build FAILED"
         failed=$((failed + 1))
         return 1
@@ -53,7 +48,8 @@ build_tree() {
 run_tree() {
     local name=$1
     shift
-    local tree=$root/build/$name
+    local tree
+    tree=$(tarnvel_tree "$name")
     echo "== testing $name"
     local start=$SECONDS
     rm -rf "$tree/gtest" "$tree/junit.xml"
@@ -83,20 +79,18 @@ check "the core is portable" bash -c '
     ! { grep -l -E "#include *<windows\.h>" core/* | grep -v -E "_win32\.cpp$"
         grep -l -E "#include *\"app/" core/*; }'
 
-build_tree native -DCMAKE_BUILD_TYPE=RelWithDebInfo && run_tree native
-build_tree asan -DCMAKE_BUILD_TYPE=Debug -DTARNVEL_SANITIZE=ON && run_tree asan
-build_tree fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTARNVEL_FUZZ=ON &&
-    run_tree fuzz
+build_tree native && run_tree native
+build_tree asan && run_tree asan
+build_tree fuzz && run_tree fuzz
 
 # 32-bit Windows programs run only where the kernel runs 32-bit code; elsewhere
-# the 32-bit program and its zip are built (the release target) but not run.
+# the 32-bit program and its zip are built but not run.
 if tarnvel_can_run_win32; then run_win32=ON; else run_win32=OFF; fi
-build_tree win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DTARNVEL_TESTS=$run_win32 \
-    -- --target all release &&
+build_tree win32 &&
     { [ "$run_win32" = OFF ] && echo "== win32: built; this kernel cannot run 32-bit programs" ||
         true; }
 
-if build_tree win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake; then
+if build_tree win64; then
     # Windows programs share one Wine prefix and one display: one at a time.
     tarnvel_make_prefix && tarnvel_start_display
     trap tarnvel_stop_display EXIT

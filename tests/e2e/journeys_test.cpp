@@ -84,7 +84,8 @@ TEST(OpenFile, TypedNameLoadsCancelKeepsUnreadableReportsOnce) {
 // character and 下一个, each step with its boxes. Run at 96 and at 144 dpi.
 TEST(Drill, LayoutRightWrongRevealPreviousNext) {
     const char* dpi = std::getenv("TARNVEL_DPI"); // set where the resolution was set
-    EXPECT_EQ(Points(72), dpi ? std::atoi(dpi) : Points(72));
+    ASSERT_NE(dpi, nullptr) << "run_at_dpi.sh sets the resolution and TARNVEL_DPI";
+    EXPECT_EQ(Points(72), std::atoi(dpi));
     PracticeFile file("drill.txt", material);
     Program program;
     ASSERT_TRUE(program.main);

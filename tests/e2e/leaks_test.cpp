@@ -1,7 +1,7 @@
 // Windows opened and closed many times must give back what they take. Wine's
 // GetGuiResources reports nothing, so the GDI count comes from its gdi trace,
 // which numbers the live handles at every change; the program writes it to the
-// stderr it inherits, which tools/leak_check.sh sends to the file TARNVEL_GDI_LOG.
+// stderr it inherits, which tests/e2e/leak_check.sh sends to the file TARNVEL_GDI_LOG.
 #include "tests/e2e/driver.h"
 
 namespace {
@@ -42,7 +42,7 @@ bool Round(const Program& program) {
 
 TEST(Leaks, PracticeDialogAndAboutBoxGiveBackWhatTheyTake) {
     if (!std::getenv("TARNVEL_GDI_LOG"))
-        GTEST_SKIP() << "no TARNVEL_GDI_LOG: run through tools/leak_check.sh";
+        GTEST_SKIP() << "no TARNVEL_GDI_LOG: run through tests/e2e/leak_check.sh";
     SetEnvironmentVariableA("WINEDEBUG", "+gdi"); // Wine hands it on to the program
     Program program;
     ASSERT_TRUE(program.main);

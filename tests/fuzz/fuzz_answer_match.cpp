@@ -2,7 +2,7 @@
 // a Japanese and a Western code page. Checks that equality is symmetric, that
 // a string equals itself and its copy with the case of its ASCII letters
 // swapped, whenever each of its double-byte characters is a valid one.
-#include "core/drill.h"
+#include "core/answer_match.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

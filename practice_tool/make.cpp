@@ -1,0 +1,92 @@
+#include "practice_tool/make.h"
+#include "practice_tool/explain.h"
+#include "practice_tool/gbk.h"
+#include "practice_tool/shuffle.h"
+#include "practice_tool/wubi_table.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace {
+
+struct Kept {
+    std::string character; // GBK
+    CharCodes codes;
+    std::string drilled;
+    double weight; // of the full code
+};
+
+bool IsBlank(char32_t c) {
+    return c == ' ' || c == '\t' || c == 0x3000 || c == 0xFEFF;
+}
+
+// The code to drill, or "" when the character has none of that length.
+std::string DrilledCode(const CharCodes& codes, DrillCode drill) {
+    if (drill == DrillCode::full)
+        return codes.full;
+    const std::size_t length = drill == DrillCode::one ? 1 : drill == DrillCode::two ? 2 : 3;
+    for (const std::string& code : codes.shorter)
+        if (code.size() == length && length < codes.full.size())
+            return code;
+    return {};
+}
+
+double FullCodeWeight(const std::vector<TableCode>& codes, const std::string& full) {
+    double weight = 0;
+    for (const TableCode& code : codes)
+        if (code.code == full)
+            weight = std::max(weight, code.weight);
+    return weight;
+}
+
+void PutInOrder(std::vector<Kept>& kept, const MakeOptions& options) {
+    if (options.order == Order::frequency)
+        std::stable_sort(kept.begin(), kept.end(),
+                         [](const Kept& a, const Kept& b) { return a.weight > b.weight; });
+    else if (options.order == Order::shuffle)
+        Shuffle(kept, options.shuffleNumber);
+}
+
+} // namespace
+
+MakeResult MakePracticeText(const InputText& input, const char* tablePath,
+                            const MakeOptions& options, MadeText& made, Problem& problem) {
+    made = MadeText{};
+    std::set<char32_t> wanted;
+    for (const TextLine& line : input.lines)
+        wanted.insert(line.text.begin(), line.text.end());
+    std::map<char32_t, std::vector<TableCode>> table;
+    if (!ReadWubiTable(tablePath, wanted, table, problem))
+        return MakeResult::tableFailed;
+
+    std::vector<Kept> kept;
+    std::set<char32_t> seen;
+    for (const TextLine& line : input.lines) {
+        for (char32_t c : line.text) {
+            std::string character;
+            const auto found = table.find(c);
+            if (IsBlank(c))
+                continue;
+            if (found == table.end() || !EncodeGbk(c, character) || character.size() != 2) {
+                ++made.outsideTable;
+                continue;
+            }
+            const CharCodes codes = SortCodes(found->second);
+            const std::string drilled = DrilledCode(codes, options.drill);
+            if (drilled.empty())
+                ++made.withoutCode;
+            else if (!seen.insert(c).second)
+                ++made.repeats;
+            else
+                kept.push_back(
+                    {character, codes, drilled, FullCodeWeight(found->second, codes.full)});
+        }
+    }
+    PutInOrder(kept, options);
+    for (const Kept& entry : kept)
+        made.text += entry.character + "\r\n" + entry.drilled + "\r\n" +
+                     ExplainCode(entry.character, entry.codes, entry.drilled) + "\r\n";
+    made.entries = kept.size();
+    return kept.empty() ? MakeResult::nothing : MakeResult::made;
+}

@@ -1,0 +1,44 @@
+// Builds practice material for the Chinese characters of any text from a Wubi
+// table.
+#pragma once
+
+#include "practice_tool/input_text.h"
+
+#include <cstdint>
+#include <string>
+
+// Which code goes on an entry's code line: the full code, or the short code of
+// one, two or three letters.
+enum class DrillCode { full, one, two, three };
+
+// The order of the entries: as the characters first come in the text, the
+// heaviest weight in the table first, or shuffled by a number.
+enum class Order { text, frequency, shuffle };
+
+struct MakeOptions {
+    DrillCode drill = DrillCode::full;
+    Order order = Order::text;
+    std::uint64_t shuffleNumber = 0;
+};
+
+struct MadeText {
+    std::string text; // GBK, CR LF
+    std::size_t entries = 0;
+    std::size_t repeats = 0;      // characters met again after their entry was made
+    std::size_t outsideTable = 0; // characters the table lacks or GBK cannot hold; blanks aside
+    std::size_t withoutCode = 0;  // characters of the table without the code asked for
+};
+
+enum class MakeResult {
+    made,
+    nothing,     // no character of the text can be made
+    tableFailed, // the table cannot be read; `problem` says why
+};
+
+// The practice text for the characters of `input`: one entry for each
+// character that the table has with the code asked for, in the order asked for.
+MakeResult MakePracticeText(const InputText& input, const char* tablePath,
+                            const MakeOptions& options, MadeText& made, Problem& problem);
+
+// The table that comes with the tool, in the folder of the running program.
+constexpr char bundledTableName[] = "wubi86-danzi.dict.yaml";

@@ -1,0 +1,178 @@
+#!/usr/bin/env bash
+# One check of the unpacked release, as a user gets it; each is a CTest test of
+# its own (release/CMakeLists.txt) and passes or fails by its exit code.
+#
+#     check.sh CHECK FOLDER [ARGUMENTS...]
+#
+# FOLDER is the release folder of the unpacked zip (tarnvel-1.0-win64/). CHECK:
+#   files OBJDUMP      exactly the expected files; the programs static and stripped
+#   documents          the documents Notepad opens: UTF-8 with a byte-order mark, CR LF
+#   licences           Tarnvel's, the tables' and the runtime's notices
+#   samples            the zipped tool finds every zipped sample clean
+#   help               the tool's help in Chinese in code page 936, English in 1252
+#   drop               a dropped article gives a practice file of its characters
+#   shuffle            the same number gives the same order, another another
+#   shell E2E_DRIVER   the program passes the end-to-end shell cases from there
+set -u
+check=$1 folder=$2
+shift 2
+source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$source_dir/tools/wine.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+documents="README-zh.txt LICENSE.txt NOTICES.txt COPYING-wubi86.txt licenses/LGPL-3.0.txt
+    licenses/GPL-3.0.txt"
+
+# The zipped tool as a user starts it: code page 936 unless told, its input
+# never a console (so that it never waits for a key).
+tool() {
+    tarnvel_wine "$folder/practice_tool.exe" "$@" </dev/null 2>&1 | iconv -f GBK -t UTF-8
+    return "${PIPESTATUS[0]}"
+}
+
+# The Chinese characters of a file, once each in order: of a UTF-8 text, or of
+# the character lines of a practice file.
+characters() {
+    python3 - "$@" <<'EOF'
+import sys
+if sys.argv[2] == "text":
+    text = open(sys.argv[1], encoding="utf-8").read()
+else:
+    text = "".join(open(sys.argv[1], encoding="gbk", newline="").read().split("\r\n")[0::3])
+print("".join(dict.fromkeys(c for c in text if "\u4e00" <= c <= "\u9fff")))
+EOF
+}
+
+# The article, dropped on the tool in Explorer: the only argument.
+drop_article() {
+    mkdir -p "$work/drop"
+    cp "$source_dir/release/article-zh.txt" "$work/drop/课文.txt"
+    article=$(tarnvel_windows_path "$work/drop/课文.txt")
+}
+
+check_files() {
+    local objdump=$1 name expected actual
+    name=$(basename "$folder")
+    expected=$(
+        for file in tarnvel.exe practice_tool.exe wubi86-danzi.dict.yaml $documents; do
+            echo "$name/$file"
+        done
+        for sample in "$source_dir"/samples/*.txt; do
+            echo "$name/samples/$(basename "$sample")"
+        done
+    )
+    actual=$(cd "$(dirname "$folder")" && find . -type f | sed 's|^\./||')
+    diff <(sort <<<"$expected") <(sort <<<"$actual") || return 1
+    local program dlls
+    for program in tarnvel.exe practice_tool.exe; do
+        dlls=$("$objdump" -p "$folder/$program" | awk '/DLL Name/ {print $3}' | tr '\n' ' ')
+        echo "$program imports: $dlls"
+        ! grep -qiE 'libstdc|libgcc|libwinpthread' <<<"$dlls" || return 1
+        ! "$objdump" -t "$folder/$program" 2>&1 | grep -q '\[ *[0-9]*\]' || {
+            echo "$program is not stripped"
+            return 1
+        }
+    done
+}
+
+check_documents() {
+    local document file status=0
+    for document in $documents; do
+        file=$folder/$document
+        if [ "$(head -c 3 "$file" | od -An -tx1 | tr -d ' ')" != "efbbbf" ] ||
+            ! tail -c +4 "$file" | iconv -f UTF-8 -t UTF-8 >/dev/null 2>&1 ||
+            [ "$(tr -cd '\n' <"$file" | wc -c)" -ne "$(grep -c $'\r$' "$file")" ] ||
+            grep -q '@PROJECT_VERSION@' "$file"; then
+            echo "$document is not UTF-8 with a byte-order mark and CR LF throughout"
+            status=1
+        fi
+    done
+    return $status
+}
+
+# Each licence where it belongs: Tarnvel's, the table's beside the table and in
+# its own header, and one for every runtime piece the link map shows.
+check_licences() {
+    has() { grep -qF "$2" "$folder/$1" || { echo "$1 lacks: $2"; return 1; }; }
+    has LICENSE.txt "MIT License" && has licenses/LGPL-3.0.txt "GNU LESSER GENERAL PUBLIC LICENSE" &&
+        has licenses/GPL-3.0.txt "GNU GENERAL PUBLIC LICENSE" &&
+        has COPYING-wubi86.txt "https://github.com/rime/rime-wubi" &&
+        has COPYING-wubi86.txt "GNU Lesser General Public License, version 3" &&
+        has wubi86-danzi.dict.yaml "Licence: GNU LGPL version 3" &&
+        has NOTICES.txt "GCC RUNTIME LIBRARY EXCEPTION" && has NOTICES.txt "Zope Public License 2.1" &&
+        has NOTICES.txt "Lucent Technologies" && has NOTICES.txt "David M. Gay" &&
+        has NOTICES.txt "Keith Marshall" && has NOTICES.txt "winpthreads" &&
+        has NOTICES.txt "Lockless Inc."
+}
+
+check_samples() {
+    local sample status=0
+    for sample in "$folder"/samples/*.txt; do
+        tool check -q "$(tarnvel_windows_path "$sample")" || {
+            echo "the zipped tool warns about $(basename "$sample")"
+            status=1
+        }
+    done
+    return $status
+}
+
+check_help() {
+    local chinese english
+    chinese=$(tool --help)
+    english=$(TARNVEL_LOCALE=en_US.UTF-8 tool --help)
+    printf '936: %s\n1252: %s\n' "$(head -n 1 <<<"$chinese")" "$(head -n 1 <<<"$english")"
+    grep -q '^用法：practice_tool 命令' <<<"$chinese" &&
+        grep -q '^Usage: practice_tool COMMAND' <<<"$english"
+}
+
+# Its practice file loads cleanly and holds its characters once each, in
+# order; a second drop makes a second file and leaves the first alone.
+check_drop() {
+    drop_article
+    local made=$work/drop/课文-wubi.txt
+    tool "$article" | tee "$work/drop.log"
+    grep -q '^已生成练习文件：' "$work/drop.log" || return 1
+    cp "$made" "$work/first.txt" || return 1
+    tool check -q "$(tarnvel_windows_path "$made")" || return 1
+    [ -n "$(characters "$made" practice)" ] &&
+        [ "$(characters "$made" practice)" = "$(characters "$work/drop/课文.txt" text)" ] || {
+        echo "the practice file does not hold the article's characters in order"
+        return 1
+    }
+    tool "$article" && cmp "$made" "$work/first.txt" && cmp "$made" "$work/drop/课文-wubi-2.txt"
+}
+
+# Of the same entries as the article's own order.
+check_shuffle() {
+    drop_article
+    local run
+    for run in 7a 7b 8; do
+        tool make --order=shuffle --number="${run%[ab]}" "$article" \
+            "$(tarnvel_windows_path "$work/shuffled-$run.txt")" || return 1
+    done
+    tool make "$article" "$(tarnvel_windows_path "$work/in-order.txt")" || return 1
+    sorted() { characters "$1" practice | grep -o . | sort | tr -d '\n'; }
+    cmp "$work/shuffled-7a.txt" "$work/shuffled-7b.txt" &&
+        ! cmp -s "$work/shuffled-7a.txt" "$work/shuffled-8.txt" &&
+        [ -n "$(sorted "$work/in-order.txt")" ] &&
+        [ "$(sorted "$work/shuffled-8.txt")" = "$(sorted "$work/in-order.txt")" ]
+}
+
+# The program needs a display; the test command gives one, a lone run makes one.
+check_shell() {
+    local driver=$1
+    if [ -z "${DISPLAY:-}" ]; then
+        tarnvel_start_display || return 1
+        trap 'tarnvel_stop_display; rm -rf "$work"' EXIT
+    fi
+    tarnvel_wine "$driver" "$folder/tarnvel.exe" --gtest_filter='Shell.*'
+}
+
+case $check in
+files | documents | licences | samples | help | drop | shuffle | shell) "check_$check" "$@" ;;
+*)
+    echo "check.sh: no check named $check" >&2
+    exit 2
+    ;;
+esac
