@@ -1,7 +1,9 @@
 #include "practice_tool/check.h"
 #include "practice_tool/input_text.h"
 #include "practice_tool/tool_platform.h"
+#include "practice_tool/gbk.h"
 #include "practice_tool/utf8.h"
+#include "practice_tool/wubi_table.h"
 
 #include "core/code_page.h"
 #include "core/practice_file.h"
@@ -9,6 +11,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -275,4 +279,40 @@ void PrintProblem(std::FILE* stream, Language language, const char* path, const 
     else
         Print(stream, language, Msg::problemAt,
               {path, Number(problem.line), Say(language, kind), said});
+}
+
+bool CheckCodes(const char* tablePath, const char* version, CheckResult& result, Problem& problem) {
+    std::set<char32_t> wanted;
+    std::vector<char32_t> characters; // of each entry, 0 where there is none
+    for (const CheckedEntry& checked : result.entries) {
+        char32_t character = 0;
+        if (std::strlen(checked.entry.character) != 2 ||
+            !DecodeGbk(checked.entry.character, 2, character))
+            character = 0;
+        characters.push_back(character);
+        wanted.insert(character);
+    }
+    std::map<char32_t, std::vector<TableCode>> codes;
+    if (!ReadWubiTable(tablePath, wanted, codes, problem))
+        return false;
+    for (std::size_t i = 0; i < result.entries.size(); ++i) {
+        const CheckedEntry& checked = result.entries[i];
+        std::string code = checked.entry.code;
+        // Answers are judged without regard to case.
+        for (char& c : code)
+            c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        if (characters[i] == 0 || code.empty() ||
+            !std::all_of(code.begin(), code.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+            continue; // another finding tells what is wrong here
+        const std::vector<TableCode>& known = codes[characters[i]];
+        const bool found = std::any_of(known.begin(), known.end(),
+                                       [&](const TableCode& entry) { return entry.code == code; });
+        if (!found)
+            result.findings.push_back({checked.lines[1].line,
+                                       known.empty() ? Msg::notInTable : Msg::codeNotInTable,
+                                       {checked.entry.code, version}});
+    }
+    std::stable_sort(result.findings.begin(), result.findings.end(),
+                     [](const Problem& a, const Problem& b) { return a.line < b.line; });
+    return true;
 }

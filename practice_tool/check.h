@@ -30,6 +30,11 @@ struct CheckResult {
 // False when the file cannot be read.
 bool CheckPracticeFile(const char* path, CheckResult& result);
 
+// Adds a finding for each entry whose code (of letters) is not one of its
+// character's codes in the Wubi table at `tablePath`, of the version numbered
+// `version` ("86"). False, with `problem`, when the table cannot be read.
+bool CheckCodes(const char* tablePath, const char* version, CheckResult& result, Problem& problem);
+
 // Lists the entries (unless `quiet`) and the findings, each finding as
 // "path:line: warning: ...", and a closing count.
 void PrintCheckResult(std::FILE* out, Language language, const char* path,

@@ -15,19 +15,43 @@ std::string Number(unsigned value) {
     return text;
 }
 
-// "G(王,横区)": the key, its key-name character and its zone.
-std::string KeyLabel(char letter) {
-    const WubiKey* key = FindKey(letter);
-    if (key == nullptr)
-        return std::string(1, Upper(letter));
-    return std::string(1, Upper(letter)) + "(" + key->keyName + "," + key->zone + ")";
+// What learners of each version call a radical.
+const char* RadicalWord(WubiVersion version) {
+    return version == WubiVersion::wubi98 ? "码元" : "字根";
 }
 
-std::string KeyLabels(const std::string& code, const char* separator) {
+std::string Zone(const WubiKey& key) {
+    return key.zone + Number(key.position);
+}
+
+// "G(横区)": the key and its zone, for a code whose radicals cannot be named.
+std::string KeyLabels(WubiVersion version, const std::string& code, const char* separator) {
     std::string labels;
-    for (std::size_t i = 0; i < code.size(); ++i)
-        labels += (i == 0 ? "" : separator) + KeyLabel(code[i]);
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        const WubiKey* key = FindKey(version, code[i]);
+        labels += (i == 0 ? "" : separator) + std::string(1, Upper(code[i]));
+        if (key != nullptr)
+            labels += std::string("(") + key->zone + ")";
+    }
     return labels;
+}
+
+// "白R 勹Q 丶Y": the first `count` radicals, each with its key.
+std::string RadicalsText(const Spelling& spelling, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count && i < spelling.radicals.size(); ++i)
+        text += (i == 0 ? "" : " ") + std::string(spelling.radicals[i].name) +
+                Upper(spelling.radicals[i].key);
+    return text;
+}
+
+// "白R 勹Q 丶Y + 识别码Y（末笔丶，左右型）"
+std::string SpellingText(const Spelling& spelling) {
+    std::string text = RadicalsText(spelling, spelling.radicals.size());
+    if (spelling.identification != 0)
+        text += std::string(" + 识别码") + Upper(spelling.identification) + "（" +
+                IdentificationMeaning(spelling.identification) + "）";
+    return text;
 }
 
 // A code as long as the full code is another full code.
@@ -63,12 +87,27 @@ std::string OtherCodes(const CharCodes& codes, const std::string& drilled, bool 
 
 // The five characters of the keys of `key`'s zone typed alone, as learners
 // recite them ("一地在要工").
-std::string ZoneLevelOne(const WubiKey& key) {
+std::string ZoneLevelOne(WubiVersion version, const WubiKey& key) {
     std::string verse;
-    for (const WubiKey& other : WubiKeys())
+    for (const WubiKey& other : WubiKeys(version))
         if (other.position / 10 == key.position / 10)
             verse += other.levelOne;
     return verse;
+}
+
+// The key's verse, or where the version is learnt without one, the first
+// radicals of its chart.
+std::string KeyVerse(WubiVersion version, const WubiKey& key) {
+    if (*key.verse)
+        return std::string("口诀：") + key.verse;
+    std::string names;
+    const std::string chart = key.chart;
+    for (std::size_t start = 0, count = 0; start < chart.size() && count < 5; ++count) {
+        const std::size_t end = std::min(chart.find(' ', start), chart.size());
+        names += (count == 0 ? "" : " ") + chart.substr(start, end - start);
+        start = end + 1;
+    }
+    return std::string("本键") + RadicalWord(version) + "：" + names;
 }
 
 // True when a code spells a radical of its own: its key, then its strokes.
@@ -88,108 +127,137 @@ std::string StrokeLetters(const std::string& code) {
     return text;
 }
 
-// Cuts `text` to the line's room without splitting a double-byte character.
-std::string TrimToFit(const std::string& text) {
-    std::size_t end = 0;
-    for (std::size_t next; end < text.size(); end = next) {
-        next = end + (static_cast<unsigned char>(text[end]) >= 0x81 ? 2 : 1);
-        if (next > longestReason)
-            break;
-    }
-    return text.substr(0, end);
-}
-
-// An explanation: a core that always stands, and additions in order of worth,
-// each kept only where the line still fits.
+// An explanation: a core that always stands, and additions, each kept only
+// where the line still fits: the full code's radicals (or just the full code),
+// the other codes (named by level, or just listed), and a last extra.
 struct Explanation {
     std::string core;
+    std::string detail;
+    std::string detailBrief;
     std::string otherCodesNamed;
     std::string otherCodesShort;
     std::string extra;
 };
 
+// What does not fit goes: first the other codes (named, then just listed),
+// then the extra, then the detail; never a cut inside a name or a character.
 std::string Fit(const Explanation& parts) {
-    const std::string candidates[] = {
-        parts.core + parts.otherCodesNamed + parts.extra,
-        parts.core + parts.otherCodesShort + parts.extra,
-        parts.core + parts.otherCodesNamed,
-        parts.core + parts.otherCodesShort,
-        parts.core,
-    };
-    for (const std::string& candidate : candidates)
-        if (candidate.size() <= longestReason)
-            return candidate;
-    return TrimToFit(parts.core);
+    const std::string none;
+    for (const std::string* detail : {&parts.detail, &parts.detailBrief, &none})
+        for (const std::string* extra : {&parts.extra, &none})
+            for (const std::string* others :
+                 {&parts.otherCodesNamed, &parts.otherCodesShort, &none})
+                if (std::string line = parts.core + *detail + *others + *extra;
+                    line.size() <= longestReason)
+                    return line;
+    return parts.core;
 }
 
 Explanation WithOtherCodes(std::string core, const CharCodes& codes, const std::string& drilled,
                            std::string extra = {}) {
-    return {std::move(core), OtherCodes(codes, drilled, true), OtherCodes(codes, drilled, false),
+    return {std::move(core),
+            {},
+            {},
+            OtherCodes(codes, drilled, true),
+            OtherCodes(codes, drilled, false),
             std::move(extra)};
 }
 
-std::string Zone(const WubiKey& key) {
-    return key.zone + Number(key.position);
-}
-
-std::string Verse(const WubiKey& key) {
-    return std::string("口诀：") + key.verse;
-}
-
-std::string ExplainKeyName(const WubiKey& key, const CharCodes& codes) {
+std::string ExplainKeyName(WubiVersion version, const WubiKey& key, const CharCodes& codes) {
     return Fit(WithOtherCodes(std::string("键名字：连打四下") + Upper(key.letter) + "。" +
                                   Zone(key) + "。",
-                              codes, codes.full, Verse(key)));
+                              codes, codes.full, KeyVerse(version, key)));
 }
 
-std::string ExplainStroke(const WubiKey& key, const CharCodes& codes) {
+std::string ExplainStroke(WubiVersion version, const WubiKey& key, const CharCodes& codes) {
     return Fit(WithOtherCodes(std::string("单笔画：") + Upper(key.letter) + "打两下，再加两个L。" +
                                   Zone(key) + "。",
-                              codes, codes.full, Verse(key)));
+                              codes, codes.full, KeyVerse(version, key)));
 }
 
-std::string ExplainRadical(const WubiKey& key, const CharCodes& codes) {
-    return Fit(WithOtherCodes(std::string("成字字根：先打") + Upper(key.letter) +
-                                  "(报户口)，再打笔画" + StrokeLetters(codes.full) + "。",
-                              codes, codes.full, Zone(key) + "。" + Verse(key)));
+std::string ExplainOwnRadical(WubiVersion version, const WubiKey& key, const CharCodes& codes) {
+    return Fit(WithOtherCodes(std::string("成字") + RadicalWord(version) + "：先打" +
+                                  Upper(key.letter) + "(报户口)，再打笔画" +
+                                  StrokeLetters(codes.full) + "。",
+                              codes, codes.full, Zone(key) + "。" + KeyVerse(version, key)));
 }
 
-std::string ExplainFull(const CharCodes& codes) {
-    return Fit(WithOtherCodes("全码" + codes.full + "：" + KeyLabels(codes.full, " ") + "。", codes,
-                              codes.full));
+std::string ExplainFull(WubiVersion version, const CharCodes& codes, const Spelling* spelling) {
+    return Fit(WithOtherCodes(
+        "全码" + codes.full + "：" +
+            (spelling ? SpellingText(*spelling) : KeyLabels(version, codes.full, " ")) + "。",
+        codes, codes.full));
 }
 
-std::string ExplainShort(const std::string& character, const CharCodes& codes,
-                         const std::string& drilled) {
-    std::string core = std::string(LevelName(drilled.size(), codes.full.size())) + "：";
-    std::string extra;
-    if (drilled.size() == 1) {
-        core += "只打" + KeyLabel(drilled[0]) + "。";
-        const WubiKey* key = FindKey(drilled[0]);
-        if (key != nullptr && character == key->levelOne)
-            extra = "本区：" + ZoneLevelOne(*key) + "。";
-    } else {
-        core += KeyLabels(drilled, "+") + "。";
-    }
-    core += "全码" + codes.full + "。";
-    return Fit(WithOtherCodes(std::move(core), codes, drilled, std::move(extra)));
+// The characters of a key of their own (key-name characters, single strokes,
+// radicals that are characters) spell their codes rather than radicals.
+enum class OwnKind { none, keyName, stroke, radical };
+
+// How a short code of such a character is typed: "连打三下G", "G打两下，再加一个L".
+std::string TypedOnItsKey(OwnKind kind, const std::string& code) {
+    constexpr const char* times[] = {"", "", "两", "三"};
+    const std::string letter(1, Upper(code[0]));
+    if (code.size() == 1)
+        return "只打" + letter;
+    if (kind == OwnKind::keyName)
+        return "连打" + std::string(times[code.size()]) + "下" + letter;
+    if (kind == OwnKind::radical)
+        return "先打" + letter + "(报户口)，再打笔画" + StrokeLetters(code);
+    return letter + "打两下" + (code.size() == 3 ? "，再加一个L" : "");
+}
+
+// A short code keeps the first radicals of the full code; the one-letter codes
+// that do not start it (有 e, full dhef) are told by key and zone.
+std::string ExplainShort(WubiVersion version, const std::string& character, const CharCodes& codes,
+                         const std::string& drilled, const Spelling* spelling, OwnKind kind) {
+    const bool prefix = codes.full.compare(0, drilled.size(), drilled) == 0;
+    std::string core = std::string(LevelName(drilled.size(), codes.full.size())) + drilled + "：";
+    const WubiKey* key = FindKey(version, drilled[0]);
+    if (prefix && kind != OwnKind::none)
+        core += TypedOnItsKey(kind, drilled);
+    else if (prefix && spelling != nullptr)
+        core += RadicalsText(*spelling, drilled.size());
+    else if (drilled.size() == 1 && key != nullptr)
+        core += "只打" + std::string(1, Upper(drilled[0])) + "（" + Zone(*key) + "）";
+    else
+        core += KeyLabels(version, drilled, "+");
+    Explanation parts = WithOtherCodes(core + "。", codes, drilled);
+    parts.detailBrief = "全码" + codes.full + "。";
+    if (spelling != nullptr && kind == OwnKind::none)
+        parts.detail = "全码" + codes.full + "：" + SpellingText(*spelling) + "。";
+    else
+        parts.detail = parts.detailBrief;
+    if (drilled.size() == 1 && key != nullptr && character == key->levelOne)
+        parts.extra = "本区：" + ZoneLevelOne(version, *key) + "。";
+    return Fit(parts);
 }
 
 } // namespace
 
-std::string ExplainCode(const std::string& character, const CharCodes& codes,
-                        const std::string& drilled) {
-    if (drilled != codes.full)
-        return ExplainShort(character, codes, drilled);
-    KeyCharacter kind;
-    const WubiKey* key = FindKeyCharacter(character.c_str(), kind);
+std::string ExplainCode(WubiVersion version, const std::string& character, const CharCodes& codes,
+                        const std::string& drilled, const std::u32string& glyphs) {
+    Spelling spelling;
+    // Only where the data's radicals spell the table's code.
+    const bool spelled = SpellGlyphs(version, glyphs, spelling) && spelling.code() == codes.full;
+    KeyCharacter found;
+    const WubiKey* key = FindKeyCharacter(version, character.c_str(), found);
     const std::string letter(1, key != nullptr ? key->letter : '\0');
-    if (key != nullptr && kind == KeyCharacter::keyName &&
+    OwnKind kind = OwnKind::none;
+    if (key != nullptr && found == KeyCharacter::keyName &&
         codes.full == letter + letter + letter + letter)
-        return ExplainKeyName(*key, codes);
-    if (key != nullptr && kind == KeyCharacter::stroke && codes.full == letter + letter + "ll")
-        return ExplainStroke(*key, codes);
-    if (key != nullptr && kind == KeyCharacter::radical && SpellsStrokes(codes.full, *key))
-        return ExplainRadical(*key, codes);
-    return ExplainFull(codes);
+        kind = OwnKind::keyName;
+    else if (key != nullptr && found == KeyCharacter::stroke &&
+             codes.full == letter + letter + "ll")
+        kind = OwnKind::stroke;
+    else if (key != nullptr && found == KeyCharacter::radical && SpellsStrokes(codes.full, *key))
+        kind = OwnKind::radical;
+    if (drilled != codes.full)
+        return ExplainShort(version, character, codes, drilled, spelled ? &spelling : nullptr,
+                            kind);
+    switch (kind) {
+    case OwnKind::keyName: return ExplainKeyName(version, *key, codes);
+    case OwnKind::stroke: return ExplainStroke(version, *key, codes);
+    case OwnKind::radical: return ExplainOwnRadical(version, *key, codes);
+    default: return ExplainFull(version, codes, spelled ? &spelling : nullptr);
+    }
 }

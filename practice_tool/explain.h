@@ -1,8 +1,11 @@
-// The explanations that practice files made by this tool carry: which keys a
-// code takes, what kind of code it is and what other codes the character has.
-// Nothing here decomposes a character; the rules use only the codes and the
-// standard key table.
+// The explanations that practice files made by this tool carry: the
+// character's own radicals in order, each with its key, and the
+// identification code with what it stands for; what kind of code it is; what
+// other codes the character has.
 #pragma once
+
+#include "practice_tool/radicals.h"
+#include "practice_tool/wubi_version.h"
 
 #include <cstddef>
 #include <string>
@@ -17,6 +20,9 @@ struct CharCodes {
 };
 
 // The explanation of `drilled` (the full code or one of the shorter ones) for
-// the GBK character `character`, in GBK, at most `longestReason` bytes.
-std::string ExplainCode(const std::string& character, const CharCodes& codes,
-                        const std::string& drilled);
+// the GBK character `character` in `version`, in GBK, at most `longestReason`
+// bytes. `glyphs` are the character's glyphs in the radical data; where they
+// cannot be named or do not spell the table's full code, the explanation
+// tells keys and zones only.
+std::string ExplainCode(WubiVersion version, const std::string& character, const CharCodes& codes,
+                        const std::string& drilled, const std::u32string& glyphs);

@@ -1,6 +1,7 @@
 #include "practice_tool/make.h"
 #include "practice_tool/explain.h"
 #include "practice_tool/gbk.h"
+#include "practice_tool/radical_data.h"
 #include "practice_tool/shuffle.h"
 #include "practice_tool/wubi_table.h"
 
@@ -11,6 +12,7 @@
 namespace {
 
 struct Kept {
+    char32_t codePoint;
     std::string character; // GBK
     CharCodes codes;
     std::string drilled;
@@ -32,7 +34,9 @@ std::string DrilledCode(const CharCodes& codes, DrillCode drill) {
     return {};
 }
 
-double FullCodeWeight(const std::vector<TableCode>& codes, const std::string& full) {
+// The weight of a character's full code, 0 for one the table lacks.
+double FullCodeWeight(const std::vector<TableCode>& codes) {
+    const std::string full = SortCodes(codes).full;
     double weight = 0;
     for (const TableCode& code : codes)
         if (code.code == full)
@@ -50,15 +54,27 @@ void PutInOrder(std::vector<Kept>& kept, const MakeOptions& options) {
 
 } // namespace
 
-MakeResult MakePracticeText(const InputText& input, const char* tablePath,
-                            const MakeOptions& options, MadeText& made, Problem& problem) {
+MakeResult MakePracticeText(const InputText& input, const MakeSources& sources,
+                            const MakeOptions& options, MadeText& made, Problem& problem,
+                            std::string& failedSource) {
     made = MadeText{};
     std::set<char32_t> wanted;
     for (const TextLine& line : input.lines)
         wanted.insert(line.text.begin(), line.text.end());
-    std::map<char32_t, std::vector<TableCode>> table;
-    if (!ReadWubiTable(tablePath, wanted, table, problem))
-        return MakeResult::tableFailed;
+    std::map<char32_t, std::vector<TableCode>> table, weights;
+    std::map<char32_t, std::u32string> radicals;
+    const bool ownWeights = sources.weights == sources.table;
+    failedSource = sources.table;
+    if (!ReadWubiTable(sources.table.c_str(), wanted, table, problem))
+        return MakeResult::sourceFailed;
+    failedSource = sources.radicals;
+    if (!ReadRadicalData(sources.radicals.c_str(), wanted, radicals, problem))
+        return MakeResult::sourceFailed;
+    failedSource = sources.weights;
+    if (options.order == Order::frequency && !ownWeights &&
+        !ReadWubiTable(sources.weights.c_str(), wanted, weights, problem))
+        return MakeResult::sourceFailed;
+    failedSource.clear();
 
     std::vector<Kept> kept;
     std::set<char32_t> seen;
@@ -79,14 +95,16 @@ MakeResult MakePracticeText(const InputText& input, const char* tablePath,
             else if (!seen.insert(c).second)
                 ++made.repeats;
             else
-                kept.push_back(
-                    {character, codes, drilled, FullCodeWeight(found->second, codes.full)});
+                kept.push_back({c, character, codes, drilled,
+                                FullCodeWeight(ownWeights ? found->second : weights[c])});
         }
     }
     PutInOrder(kept, options);
     for (const Kept& entry : kept)
         made.text += entry.character + "\r\n" + entry.drilled + "\r\n" +
-                     ExplainCode(entry.character, entry.codes, entry.drilled) + "\r\n";
+                     ExplainCode(options.version, entry.character, entry.codes, entry.drilled,
+                                 radicals[entry.codePoint]) +
+                     "\r\n";
     made.entries = kept.size();
     return kept.empty() ? MakeResult::nothing : MakeResult::made;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "practice_tool/input_text.h"
+#include "practice_tool/wubi_version.h"
 
 #include <cstdint>
 #include <string>
@@ -16,6 +17,7 @@ enum class DrillCode { full, one, two, three };
 enum class Order { text, frequency, shuffle };
 
 struct MakeOptions {
+    WubiVersion version = WubiVersion::wubi86;
     DrillCode drill = DrillCode::full;
     Order order = Order::text;
     std::uint64_t shuffleNumber = 0;
@@ -29,16 +31,21 @@ struct MadeText {
     std::size_t withoutCode = 0;  // characters of the table without the code asked for
 };
 
+// The files material is made from.
+struct MakeSources {
+    std::string table;    // the Wubi table of the version
+    std::string radicals; // the radical data of its full codes
+    std::string weights;  // the table whose weights order by frequency: Wubi 86's
+};
+
 enum class MakeResult {
     made,
-    nothing,     // no character of the text can be made
-    tableFailed, // the table cannot be read; `problem` says why
+    nothing,      // no character of the text can be made
+    sourceFailed, // a source cannot be read; `problem` says why, `failedSource` which
 };
 
 // The practice text for the characters of `input`: one entry for each
 // character that the table has with the code asked for, in the order asked for.
-MakeResult MakePracticeText(const InputText& input, const char* tablePath,
-                            const MakeOptions& options, MadeText& made, Problem& problem);
-
-// The table that comes with the tool, in the folder of the running program.
-constexpr char bundledTableName[] = "wubi86-danzi.dict.yaml";
+MakeResult MakePracticeText(const InputText& input, const MakeSources& sources,
+                            const MakeOptions& options, MadeText& made, Problem& problem,
+                            std::string& failedSource);

@@ -12,11 +12,13 @@ struct MessageRow {
 // Chinese texts use the words of the guide: 组 for an entry, 编码, 简码, 码表.
 constexpr MessageRow rows[] = {
     {Msg::toolHelp,
-     "Usage: practice_tool COMMAND [ARGUMENTS]\n"
-     "       practice_tool TEXT-FILE...\n"
+     "Usage: practice_tool [--wubi=86|98] COMMAND [ARGUMENTS]\n"
+     "       practice_tool [--wubi=86|98] TEXT-FILE...\n"
      "\n"
      "Drop text files on practice_tool.exe (or name them alone): each gets a practice\n"
-     "file of its Chinese characters beside it, named after it with \"-wubi\".\n"
+     "file of its Chinese characters beside it, named after it with \"-wubi\", with\n"
+     "Wubi 86 codes; dropped on practice_tool98.cmd, or after --wubi=98, with Wubi 98\n"
+     "codes. --wubi=98 before a command is the same as after it.\n"
      "\n"
      "Practice files are GBK text with CR LF line ends, three lines an entry\n"
      "(character, code, explanation), each line at most 78 bytes.\n"
@@ -30,13 +32,16 @@ constexpr MessageRow rows[] = {
      "  convert IN OUT          write UTF-8 or GBK text IN as a practice file OUT\n"
      "  keys                    print the key table the explanations use\n"
      "\n"
+     "Each command works for Wubi 86 unless told --wubi=98.\n"
      "\"practice_tool COMMAND --help\" tells more about each.\n"
      "Exit codes: 0 done, 1 warnings found or input refused, 2 could not run.",
-     "用法：practice_tool 命令 [参数]\n"
-     "      practice_tool 文本文件...\n"
+     "用法：practice_tool [--wubi=86|98] 命令 [参数]\n"
+     "      practice_tool [--wubi=86|98] 文本文件...\n"
      "\n"
      "把文本文件拖到 practice_tool.exe 上（或只给出文件名），就在每个文件旁边\n"
-     "生成一个练习文件，包含其中的汉字，文件名是原来的名字加“-wubi”。\n"
+     "生成一个练习文件，包含其中的汉字和五笔 86 编码，文件名是原来的名字加“-wubi”；\n"
+     "拖到 practice_tool98.cmd 上（或在前面加 --wubi=98）则用五笔 98 编码。\n"
+     "--wubi=98 写在命令前和写在命令后一样。\n"
      "\n"
      "练习文件是 GBK 编码、CR LF 换行的纯文本，每三行一组（汉字、编码、说明），\n"
      "每行最多 78 个字节。\n"
@@ -50,33 +55,39 @@ constexpr MessageRow rows[] = {
      "  convert 输入 输出       把 UTF-8 或 GBK 的文本“输入”写成练习文件“输出”\n"
      "  keys                    列出说明所用的键位表\n"
      "\n"
+     "各命令默认用五笔 86，加 --wubi=98 则用五笔 98。\n"
      "“practice_tool 命令 --help”显示各命令的详细用法。\n"
      "退出码：0 完成，1 有警告或拒绝了输入，2 无法运行。"},
     {Msg::checkHelp,
-     "Usage: practice_tool check [-q] FILE\n"
+     "Usage: practice_tool check [-q] [--wubi=86|98] FILE\n"
      "\n"
      "Reads FILE exactly as the program loads it and lists each entry with the\n"
      "lines it came from (\"12+79\": line 12 from byte 79 on). Warns where the\n"
      "result is surely not what the author meant: a line of 79 bytes or more\n"
      "(read as several lines, shifting every later entry), a character line with\n"
      "more or less than one character, a code longer than 4 or not all letters,\n"
-     "a cut reason, half a double-byte character at a field's end, stray CR, NUL\n"
-     "or Ctrl-Z bytes, an incomplete entry at the end, UTF-8 or UTF-16 text.\n"
+     "a code that is not one of the character's codes in the Wubi table that\n"
+     "comes with the tool, a cut reason, half a double-byte character at a\n"
+     "field's end, stray CR, NUL or Ctrl-Z bytes, an incomplete entry at the end,\n"
+     "UTF-8 or UTF-16 text.\n"
      "\n"
-     "  -q    list only the warnings\n"
+     "  -q            list only the warnings\n"
+     "  --wubi=98     the codes are Wubi 98 codes (default: 86)\n"
      "\n"
-     "Exit codes: 0 no warning, 1 warnings, 2 FILE cannot be read.",
-     "用法：practice_tool check [-q] 文件\n"
+     "Exit codes: 0 no warning, 1 warnings, 2 FILE or the table cannot be read.",
+     "用法：practice_tool check [-q] [--wubi=86|98] 文件\n"
      "\n"
      "完全按程序的读法读“文件”，列出每一组和它来自哪几行（“12+79”：第 12 行\n"
      "从第 79 个字节起）。肯定不合作者本意的地方给出警告：79 个字节以上的行\n"
      "（被读成几行，后面每一组都错位）、汉字行不是正好一个字、编码超过 4 个\n"
-     "字母或含有字母以外的字符、被截断的说明、字段末尾只有半个双字节字符、\n"
-     "多余的 CR、NUL 或 Ctrl-Z 字节、末尾不完整的一组、UTF-8 或 UTF-16 文本。\n"
+     "字母或含有字母以外的字符、编码不是工具自带码表里这个字的编码、被截断的\n"
+     "说明、字段末尾只有半个双字节字符、多余的 CR、NUL 或 Ctrl-Z 字节、末尾\n"
+     "不完整的一组、UTF-8 或 UTF-16 文本。\n"
      "\n"
-     "  -q    只列出警告\n"
+     "  -q            只列出警告\n"
+     "  --wubi=98     编码是五笔 98 的编码（默认为 86）\n"
      "\n"
-     "退出码：0 没有警告，1 有警告，2 无法读取文件。"},
+     "退出码：0 没有警告，1 有警告，2 无法读取文件或码表。"},
     {Msg::convertHelp,
      "Usage: practice_tool convert IN OUT\n"
      "\n"
@@ -101,22 +112,29 @@ constexpr MessageRow rows[] = {
      "Writes a practice file OUT with one entry for each Chinese character of\n"
      "TEXT, each character once. TEXT is any text in UTF-8 or GBK: an article, a\n"
      "lesson, a list of characters; what the table does not hold (punctuation,\n"
-     "digits, letters) is skipped and counted. The explanation names the keys of\n"
-     "the code, what kind of code it is and the other codes the character has.\n"
+     "digits, letters) is skipped and counted. The explanation names the\n"
+     "character's radicals in order, each with its key, and the identification\n"
+     "code with what it stands for, what kind of code it is and the other codes\n"
+     "the character has.\n"
      "\n"
-     "TABLE is a Wubi 86 table in the Rime dictionary format (UTF-8; text, code\n"
-     "and weight separated by tabs). Without it the table that comes with the\n"
-     "tool is used: wubi86-danzi.dict.yaml beside practice_tool.\n"
+     "TABLE is a Wubi table of the version in the Rime dictionary format (UTF-8;\n"
+     "text, code and weight separated by tabs). Without it the table that comes\n"
+     "with the tool is used: wubi86-danzi.dict.yaml or wubi98-danzi.dict.yaml\n"
+     "beside practice_tool; the radicals come from wubi86-zigen.txt or\n"
+     "wubi98-zigen.txt there.\n"
      "\n"
+     "  --wubi=86           Wubi 86 codes (the default)\n"
+     "  --wubi=98           Wubi 98 codes\n"
      "  --code=full         drill the full code (the default)\n"
      "  --code=1            drill the one-letter short code\n"
      "  --code=2            drill the two-letter short code\n"
      "  --code=3            drill the three-letter short code\n"
      "  --order=text        in the order of the text (the default)\n"
-     "  --order=frequency   the most frequent characters first, by the table\n"
+     "  --order=frequency   the most frequent characters first, by the weights of\n"
+     "                      the Wubi 86 table (the 98 table has none)\n"
      "  --order=shuffle     in random order\n"
-     "  --number=N          with --order=shuffle: the order numbered N, the same\n"
-     "                      every time and on every system\n"
+     "  --seed=N            with --order=shuffle: the order of seed N, the same\n"
+     "                      every time and on every system (--number=N as well)\n"
      "\n"
      "Exit codes: 0 written, 1 refused (no character of TEXT has such a code in\n"
      "the table), 2 a file cannot be read or OUT written.",
@@ -124,36 +142,40 @@ constexpr MessageRow rows[] = {
      "\n"
      "为“文本”里的每个汉字生成一组，写成练习文件“输出”，每个字只出现一次。\n"
      "“文本”可以是任何 UTF-8 或 GBK 的文字：文章、课文、字表都行；码表里没有的\n"
-     "字符（标点、数字、字母）跳过并计数。说明写出编码所用的键、编码的种类和\n"
-     "这个字的其他编码。\n"
+     "字符（标点、数字、字母）跳过并计数。说明按顺序写出这个字的字根和各自的键、\n"
+     "末笔识别码及其含义、编码的种类和这个字的其他编码。\n"
      "\n"
-     "“码表”是 Rime 词典格式的五笔 86 码表（UTF-8；文字、编码、字频用 Tab 分隔）。\n"
-     "不给出时使用工具自带的码表：practice_tool 旁边的 wubi86-danzi.dict.yaml。\n"
+     "“码表”是所选版本的 Rime 词典格式五笔码表（UTF-8；文字、编码、字频用 Tab\n"
+     "分隔）。不给出时使用工具自带的码表：practice_tool 旁边的\n"
+     "wubi86-danzi.dict.yaml 或 wubi98-danzi.dict.yaml；字根取自那里的\n"
+     "wubi86-zigen.txt 或 wubi98-zigen.txt。\n"
      "\n"
+     "  --wubi=86           五笔 86 编码（默认）\n"
+     "  --wubi=98           五笔 98 编码\n"
      "  --code=full         练全码（默认）\n"
      "  --code=1            练一级简码\n"
      "  --code=2            练二级简码\n"
      "  --code=3            练三级简码\n"
      "  --order=text        按字在文本里出现的顺序（默认）\n"
-     "  --order=frequency   按码表的字频，常用字在前\n"
+     "  --order=frequency   按五笔 86 码表的字频，常用字在前（98 码表没有字频）\n"
      "  --order=shuffle     随机顺序\n"
-     "  --number=N          和 --order=shuffle 一起用：第 N 种随机顺序，\n"
-     "                      每次、在每种系统上都一样\n"
+     "  --seed=N            和 --order=shuffle 一起用：种子为 N 的随机顺序，\n"
+     "                      每次、在每种系统上都一样（也可以写 --number=N）\n"
      "\n"
      "退出码：0 已写入，1 拒绝（“文本”里没有一个字在码表中有所要的编码），\n"
      "2 无法读取文件或无法写入“输出”。"},
     {Msg::keysHelp,
-     "Usage: practice_tool keys\n"
+     "Usage: practice_tool keys [--wubi=86|98]\n"
      "\n"
-     "Prints the Wubi 86 key table that the explanations of \"make\" use, one key\n"
-     "a line, columns separated by tabs: key, zone number, zone, key-name\n"
-     "character, single stroke (or -), the other characters that are radicals of\n"
-     "their own, the mnemonic verse, the character typed by the key alone.",
-     "用法：practice_tool keys\n"
+     "Prints the key table of Wubi 86 (or 98) that the explanations of \"make\"\n"
+     "use, one key a line, columns separated by tabs: key, zone number, zone,\n"
+     "key-name character, single stroke (or -), the character typed by the key\n"
+     "alone, the radicals on the key, the mnemonic verse (or -).",
+     "用法：practice_tool keys [--wubi=86|98]\n"
      "\n"
-     "列出 make 的说明所用的五笔 86 键位表，每行一个键，各列用 Tab 分隔：键、\n"
-     "区位号、区、键名字、单笔画（没有时为 -）、其他成字字根、字根助记词、\n"
-     "一级简码字。"},
+     "列出 make 的说明所用的五笔 86（或 98）键位表，每行一个键，各列用 Tab\n"
+     "分隔：键、区位号、区、键名字、单笔画（没有时为 -）、一级简码字、这个键上\n"
+     "的字根、字根助记词（没有时为 -）。"},
 
     {Msg::unknownCommand, "practice_tool: unknown command \"{1}\"",
      "practice_tool：没有“{1}”这个命令"},
@@ -175,15 +197,15 @@ constexpr MessageRow rows[] = {
      "and the like)",
      "  跳过了 {1} 个码表里没有的字符（标点、数字、字母等）"},
     {Msg::withoutCode, "  {1} characters skipped that have no {2}", "  跳过了 {1} 个没有{2}的字"},
-    {Msg::shuffled, "  in random order; the same order again: --order=shuffle --number={1}",
-     "  顺序已打乱；要再得到这个顺序：--order=shuffle --number={1}"},
+    {Msg::shuffled, "  in random order; the same order again: --order=shuffle --seed={1}",
+     "  顺序已打乱；要再得到这个顺序：--order=shuffle --seed={1}"},
     {Msg::oneLetterCode, "one-letter short code", "一级简码"},
     {Msg::twoLetterCode, "two-letter short code", "二级简码"},
     {Msg::threeLetterCode, "three-letter short code", "三级简码"},
     {Msg::tableHint,
-     "practice_tool looks for its Wubi table beside itself; another table can be named: "
-     "make TEXT TABLE OUT",
-     "practice_tool 在自己所在的文件夹里找五笔码表；也可以指定码表：make 文本 码表 输出"},
+     "practice_tool looks for its Wubi tables and radical data beside itself; another "
+     "table can be named: make TEXT TABLE OUT",
+     "practice_tool 在自己所在的文件夹里找五笔码表和字根数据；也可以指定码表：make 文本 码表 输出"},
     {Msg::dropMade, "Practice file made: {1} ({2} characters from {3}).",
      "已生成练习文件：{1}（{2} 个字，取自 {3}）。"},
     {Msg::dropOpen, "Open it in tarnvel.exe to drill these characters.",
@@ -211,6 +233,9 @@ constexpr MessageRow rows[] = {
     {Msg::tableNotUtf8, "the table is not UTF-8", "码表不是 UTF-8 编码"},
     {Msg::tableHeaderOpen, "the table's header has no end (a line \"...\")",
      "码表的文件头没有结束行（“...”）"},
+    {Msg::radicalsUnreadable, "cannot read the radical data", "无法读取字根数据"},
+    {Msg::radicalsMalformed, "the radical data's line is not \"character<TAB>※radical※...※\"",
+     "字根数据的这一行不是“字<TAB>※字根※……※”的形式"},
 
     {Msg::byteOrderMark,
      "starts with a UTF-8 byte-order mark, which the program reads as part of the first "
@@ -251,6 +276,9 @@ constexpr MessageRow rows[] = {
     {Msg::incompleteEntry, "the entry from this line on is incomplete and is ignored",
      "从这一行起的一组不完整，被忽略"},
     {Msg::noEntries, "holds no entry: an entry takes three lines", "没有任何一组：每组需要三行"},
+    {Msg::notInTable, "the character is not in the Wubi {2} table", "这个字不在五笔 {2} 码表里"},
+    {Msg::codeNotInTable, "{1} is not a Wubi {2} code of the character",
+     "{1} 不是这个字的五笔 {2} 编码"},
 };
 
 constexpr bool RowsFollowTheIds() {

@@ -54,6 +54,8 @@ enum class Msg {
     tableUnreadable,
     tableNotUtf8,
     tableHeaderOpen,
+    radicalsUnreadable,
+    radicalsMalformed,
     // What check warns about.
     byteOrderMark,
     utf16,
@@ -71,6 +73,8 @@ enum class Msg {
     loneLeadByte,
     incompleteEntry,
     noEntries,
+    notInTable,
+    codeNotInTable,
     count
 };
 

@@ -81,18 +81,77 @@ bool ReadInput(const Streams& streams, const char* path, InputText& text, int& e
     return true;
 }
 
-int Check(int argc, char** argv, const Streams& streams) {
+// What follows `option` in `argument` ("--code=2" gives "2"), or null.
+const char* OptionValue(const char* argument, const char* option) {
+    const std::size_t length = std::strlen(option);
+    return std::strncmp(argument, option, length) == 0 ? argument + length : nullptr;
+}
+
+template <typename T> struct Choice {
+    const char* name;
+    T value;
+};
+constexpr Choice<WubiVersion> versionChoices[] = {{"86", WubiVersion::wubi86},
+                                                  {"98", WubiVersion::wubi98}};
+constexpr Choice<DrillCode> drillChoices[] = {{"full", DrillCode::full},
+                                              {"1", DrillCode::one},
+                                              {"2", DrillCode::two},
+                                              {"3", DrillCode::three}};
+constexpr Choice<Order> orderChoices[] = {
+    {"text", Order::text}, {"frequency", Order::frequency}, {"shuffle", Order::shuffle}};
+
+template <typename T, std::size_t N>
+bool Choose(const char* value, const Choice<T> (&choices)[N], T& chosen) {
+    for (const Choice<T>& choice : choices) {
+        if (std::strcmp(value, choice.name) == 0) {
+            chosen = choice.value;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Takes "--wubi=86" or "--wubi=98" off the front of the arguments; false when
+// the version named is neither.
+bool TakeVersion(int& argc, char**& argv, WubiVersion& version) {
+    const char* value = argc > 0 ? OptionValue(argv[0], "--wubi=") : nullptr;
+    if (value == nullptr)
+        return true;
+    --argc, ++argv;
+    return Choose(value, versionChoices, version);
+}
+
+// The data that comes with the tool for `version`.
+MakeSources BundledSources(WubiVersion version) {
+    return {BesideProgram(DataOf(version).table), BesideProgram(DataOf(version).radicals),
+            BesideProgram(DataOf(WubiVersion::wubi86).table)};
+}
+
+int Check(int argc, char** argv, const Streams& streams, WubiVersion version) {
     if (WantsHelp(argc, argv)) {
         Print(streams.out, streams.language, Msg::checkHelp);
         return exitClean;
     }
-    const bool quiet = argc == 2 && std::strcmp(argv[0], "-q") == 0;
-    if (argc != (quiet ? 2 : 1))
+    bool quiet = false;
+    while (argc > 1 && (std::strcmp(argv[0], "-q") == 0 || OptionValue(argv[0], "--wubi="))) {
+        if (std::strcmp(argv[0], "-q") == 0)
+            quiet = true, --argc, ++argv;
+        else if (!TakeVersion(argc, argv, version))
+            return Usage(streams, Msg::checkHelp);
+    }
+    if (argc != 1)
         return Usage(streams, Msg::checkHelp);
-    const char* path = argv[quiet ? 1 : 0];
+    const char* path = argv[0];
     CheckResult result;
     if (!CheckPracticeFile(path, result)) {
         Print(streams.err, streams.language, Msg::cannotRead, {path});
+        return exitFailed;
+    }
+    const std::string table = BundledSources(version).table;
+    Problem problem;
+    if (!CheckCodes(table.c_str(), DataOf(version).number, result, problem)) {
+        PrintErrors(streams, table.c_str(), {problem});
+        Print(streams.err, streams.language, Msg::tableHint);
         return exitFailed;
     }
     PrintCheckResult(streams.out, streams.language, path, result, quiet);
@@ -124,22 +183,22 @@ int Convert(int argc, char** argv, const Streams& streams) {
 }
 
 // Reads TEXT, makes its entries with codes from the table and writes them.
-int MakeFile(const Streams& streams, const char* textPath, const std::string& tablePath,
-             bool bundledTable, const MakeOptions& options, const char* outPath, MadeText& made) {
+int MakeFile(const Streams& streams, const char* textPath, const MakeSources& sources,
+             const MakeOptions& options, const char* outPath, MadeText& made) {
     InputText input;
     int exitCode;
     if (!ReadInput(streams, textPath, input, exitCode))
         return NotWritten(streams, outPath, exitCode);
     Problem problem;
-    switch (MakePracticeText(input, tablePath.c_str(), options, made, problem)) {
+    std::string failedSource;
+    switch (MakePracticeText(input, sources, options, made, problem, failedSource)) {
     case MakeResult::made: break;
     case MakeResult::nothing:
         PrintErrors(streams, textPath, {{0, Msg::noCharacters, {}}});
         return NotWritten(streams, outPath, exitFindings);
-    case MakeResult::tableFailed:
-        PrintErrors(streams, tablePath.c_str(), {problem});
-        if (bundledTable)
-            Print(streams.err, streams.language, Msg::tableHint);
+    case MakeResult::sourceFailed:
+        PrintErrors(streams, failedSource.c_str(), {problem});
+        Print(streams.err, streams.language, Msg::tableHint);
         return NotWritten(streams, outPath, exitFailed);
     }
     std::size_t entries = 0;
@@ -166,40 +225,17 @@ void PrintMadeDetails(const Streams& streams, const MadeText& made, const MakeOp
         Print(streams.out, language, Msg::shuffled, {std::to_string(options.shuffleNumber)});
 }
 
-template <typename T> struct Choice {
-    const char* name;
-    T value;
-};
-constexpr Choice<DrillCode> drillChoices[] = {{"full", DrillCode::full},
-                                              {"1", DrillCode::one},
-                                              {"2", DrillCode::two},
-                                              {"3", DrillCode::three}};
-constexpr Choice<Order> orderChoices[] = {
-    {"text", Order::text}, {"frequency", Order::frequency}, {"shuffle", Order::shuffle}};
-
-// What follows `option` in `argument` ("--code=2" gives "2"), or null.
-const char* OptionValue(const char* argument, const char* option) {
-    const std::size_t length = std::strlen(option);
-    return std::strncmp(argument, option, length) == 0 ? argument + length : nullptr;
-}
-
-template <typename T, std::size_t N>
-bool Choose(const char* value, const Choice<T> (&choices)[N], T& chosen) {
-    for (const Choice<T>& choice : choices) {
-        if (std::strcmp(value, choice.name) == 0) {
-            chosen = choice.value;
-            return true;
-        }
-    }
-    return false;
-}
-
 bool ParseMakeOption(const char* argument, MakeOptions& options, bool& numbered) {
+    if (const char* value = OptionValue(argument, "--wubi="))
+        return Choose(value, versionChoices, options.version);
     if (const char* value = OptionValue(argument, "--code="))
         return Choose(value, drillChoices, options.drill);
     if (const char* value = OptionValue(argument, "--order="))
         return Choose(value, orderChoices, options.order);
-    const char* value = OptionValue(argument, "--number=");
+    // --number is the name the option had before.
+    const char* value = OptionValue(argument, "--seed=");
+    if (value == nullptr)
+        value = OptionValue(argument, "--number=");
     if (value == nullptr || *value < '0' || *value > '9')
         return false;
     char* end;
@@ -209,12 +245,13 @@ bool ParseMakeOption(const char* argument, MakeOptions& options, bool& numbered)
     return *end == '\0' && errno != ERANGE;
 }
 
-int Make(int argc, char** argv, const Streams& streams) {
+int Make(int argc, char** argv, const Streams& streams, WubiVersion version) {
     if (WantsHelp(argc, argv)) {
         Print(streams.out, streams.language, Msg::makeHelp);
         return exitClean;
     }
     MakeOptions options;
+    options.version = version;
     bool numbered = false;
     std::vector<const char*> paths;
     for (int i = 0; i < argc; ++i) {
@@ -229,11 +266,14 @@ int Make(int argc, char** argv, const Streams& streams) {
         options.shuffleNumber = static_cast<std::uint64_t>(
                                     std::chrono::system_clock::now().time_since_epoch().count()) %
                                 shuffleNumbers;
-    const bool bundled = paths.size() == 2;
+    MakeSources sources = BundledSources(options.version);
+    if (paths.size() == 3) {
+        sources.table = paths[1];
+        if (options.version == WubiVersion::wubi86)
+            sources.weights = paths[1];
+    }
     MadeText made;
-    const int exitCode =
-        MakeFile(streams, paths.front(), bundled ? BesideProgram(bundledTableName) : paths[1],
-                 bundled, options, paths.back(), made);
+    const int exitCode = MakeFile(streams, paths.front(), sources, options, paths.back(), made);
     if (exitCode == exitClean) {
         Print(streams.out, streams.language, Msg::written, {paths.back(), Number(made.entries)});
         PrintMadeDetails(streams, made, options);
@@ -241,18 +281,18 @@ int Make(int argc, char** argv, const Streams& streams) {
     return exitCode;
 }
 
-int Keys(int argc, char** argv, const Streams& streams) {
+int Keys(int argc, char** argv, const Streams& streams, WubiVersion version) {
     if (WantsHelp(argc, argv)) {
         Print(streams.out, streams.language, Msg::keysHelp);
         return exitClean;
     }
-    if (argc != 0)
+    if (!TakeVersion(argc, argv, version) || argc != 0)
         return Usage(streams, Msg::keysHelp);
-    for (const WubiKey& key : WubiKeys()) {
+    for (const WubiKey& key : WubiKeys(version)) {
         const std::string line = std::string(1, key.letter) + "\t" + std::to_string(key.position) +
                                  "\t" + key.zone + "\t" + key.keyName + "\t" +
-                                 (*key.stroke ? key.stroke : "-") + "\t" + key.radicals + "\t" +
-                                 key.verse + "\t" + key.levelOne + "\n";
+                                 (*key.stroke ? key.stroke : "-") + "\t" + key.levelOne + "\t" +
+                                 key.chart + "\t" + (*key.verse ? key.verse : "-") + "\n";
         PrintMaterial(streams.out, line);
     }
     return exitClean;
@@ -267,7 +307,7 @@ bool Exists(const std::string& path) {
 
 // A text file dropped on the tool: its characters become a practice file
 // beside it, under a name no file has yet.
-int MakeFromDroppedFile(const Streams& streams, const char* path) {
+int MakeFromDroppedFile(const Streams& streams, WubiVersion version, const char* path) {
     CheckResult check;
     if (CheckPracticeFile(path, check) && check.findings.empty()) {
         Print(streams.out, streams.language, Msg::dropAlready,
@@ -283,9 +323,10 @@ int MakeFromDroppedFile(const Streams& streams, const char* path) {
         return exitFailed;
     }
     MadeText made;
-    const MakeOptions options;
-    const int exitCode = MakeFile(streams, path, BesideProgram(bundledTableName), true, options,
-                                  outPath.c_str(), made);
+    MakeOptions options;
+    options.version = version;
+    const int exitCode =
+        MakeFile(streams, path, BundledSources(version), options, outPath.c_str(), made);
     if (exitCode == exitClean) {
         Print(streams.out, streams.language, Msg::dropMade, {outPath, Number(made.entries), path});
         PrintMadeDetails(streams, made, options);
@@ -311,22 +352,27 @@ int RunPracticeTool(int argc, char** argv, const Streams& streams) {
         Print(argc < 2 ? streams.err : streams.out, streams.language, Msg::toolHelp);
         return argc < 2 ? exitFailed : exitClean;
     }
-    const char* command = argv[1];
-    argc -= 2;
-    argv += 2;
+    // The version may come first, as where files are dropped on a script that
+    // names it.
+    WubiVersion version = WubiVersion::wubi86;
+    --argc, ++argv;
+    if (!TakeVersion(argc, argv, version) || argc == 0)
+        return Usage(streams, Msg::toolHelp);
+    const char* command = argv[0];
+    --argc, ++argv;
     if (std::strcmp(command, "check") == 0)
-        return Check(argc, argv, streams);
+        return Check(argc, argv, streams, version);
     if (std::strcmp(command, "convert") == 0)
         return Convert(argc, argv, streams);
     if (std::strcmp(command, "make") == 0)
-        return Make(argc, argv, streams);
+        return Make(argc, argv, streams, version);
     if (std::strcmp(command, "keys") == 0)
-        return Keys(argc, argv, streams);
+        return Keys(argc, argv, streams, version);
     // Several files dropped at once each become a practice file.
     if (Exists(command)) {
-        int exitCode = MakeFromDroppedFile(streams, command);
+        int exitCode = MakeFromDroppedFile(streams, version, command);
         for (int i = 0; i < argc; ++i)
-            exitCode = std::max(exitCode, MakeFromDroppedFile(streams, argv[i]));
+            exitCode = std::max(exitCode, MakeFromDroppedFile(streams, version, argv[i]));
         return exitCode;
     }
     Print(streams.err, streams.language, Msg::unknownCommand, {command});

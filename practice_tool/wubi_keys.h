@@ -1,7 +1,9 @@
-// The 25 keys of Wubi 86 as learners know them: zone, key-name character, the
-// characters that are radicals of their own, and the mnemonic verse. Texts are
-// GBK bytes.
+// The 25 keys of Wubi 86 and of Wubi 98 as learners know them: zone,
+// key-name character, the characters that are radicals of their own, the
+// radicals the key carries and (86) the mnemonic verse. Texts are GBK bytes.
 #pragma once
+
+#include "practice_tool/wubi_version.h"
 
 #include <cstddef>
 
@@ -12,22 +14,26 @@ struct WubiKey {
     const char* keyName;  // 键名字: typed as the letter four times
     const char* stroke;   // the single stroke on the key, or ""
     const char* radicals; // the other characters that are radicals of their own
-    const char* verse;    // 字根助记词
+    const char* verse;    // 字根助记词, or "" where the chart is learnt without one
     const char* levelOne; // the character typed by this key alone (一级简码)
+    const char* chart;    // the names of every radical on the key, space separated
 };
 
 constexpr std::size_t wubiKeyCount = 25;
 
 // The keys in zone order: G F D S A, H J K L M, T R E W Q, Y U I O P, N B V C X.
-const WubiKey (&WubiKeys())[wubiKeyCount];
+const WubiKey (&WubiKeys(WubiVersion version))[wubiKeyCount];
 
 // The key of `letter` (either case), or null.
-const WubiKey* FindKey(char letter);
+const WubiKey* FindKey(WubiVersion version, char letter);
 
 // The key whose key-name character, single stroke or radical list holds the
 // GBK character `character` (two bytes), or null. `kind` tells which.
 enum class KeyCharacter { keyName, stroke, radical };
-const WubiKey* FindKeyCharacter(const char* character, KeyCharacter& kind);
+const WubiKey* FindKeyCharacter(WubiVersion version, const char* character, KeyCharacter& kind);
+
+// The key whose chart holds the radical named `name`, or null.
+const WubiKey* FindKeyOfRadical(WubiVersion version, const char* name);
 
 // The stroke a letter stands for in a code that spells strokes: g 横, h 竖,
 // t 撇, y 点, n 折; null for the other letters.

@@ -1,4 +1,5 @@
 #include "practice_tool/wubi_table.h"
+#include "practice_tool/input_text.h"
 #include "practice_tool/utf8.h"
 
 #include <algorithm>
@@ -25,10 +26,25 @@ std::vector<std::string> Columns(const std::string& line) {
     return columns;
 }
 
+// Keeps a single character's entry with a Wubi code. False when the line is
+// not UTF-8.
+bool AddEntry(const std::string& line, unsigned number, RimeTable& table, Problem& problem) {
+    const std::vector<std::string> columns = Columns(line);
+    std::size_t position = 0;
+    char32_t character;
+    if (!NextUtf8(columns[0], position, character)) {
+        problem = {number, Msg::tableNotUtf8, {}};
+        return false;
+    }
+    if (position == columns[0].size() && columns.size() >= 2 && IsWubiCode(columns[1]))
+        table.entries.push_back({character, columns[1], columns.size() > 2 ? columns[2] : ""});
+    return true;
+}
+
 } // namespace
 
-bool ReadWubiTable(const char* path, const std::set<char32_t>& wanted,
-                   std::map<char32_t, std::vector<TableCode>>& codes, Problem& problem) {
+bool ReadRimeTable(const char* path, RimeTable& table, Problem& problem) {
+    table = RimeTable{};
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
         problem = {0, Msg::tableUnreadable, {}};
@@ -38,47 +54,43 @@ bool ReadWubiTable(const char* path, const std::set<char32_t>& wanted,
     // opening comments.
     bool inHeader = false;
     bool beforeEntries = true;
-    unsigned number = 0;
-    for (std::size_t start = 0; start < bytes.size();) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos)
-            end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        start = end + 1;
-        ++number;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (number == 1 && line.compare(0, 3, utf8ByteOrderMark) == 0)
-            line.erase(0, 3);
+    unsigned lines = 0;
+    const bool read = ForEachLine(bytes, [&](const std::string& line, unsigned number) {
+        lines = number;
         if (inHeader) {
             inHeader = line != "...";
-            continue;
-        }
-        if (line.empty() || line[0] == '#')
-            continue;
-        if (beforeEntries && line == "---") {
+            if (inHeader)
+                table.header.push_back(line);
+        } else if (line.empty() || line[0] == '#') {
+            if (beforeEntries && !line.empty())
+                table.comments.push_back(line);
+        } else if (beforeEntries && line == "---") {
             inHeader = true;
             beforeEntries = false;
-            continue;
+        } else {
+            beforeEntries = false;
+            return AddEntry(line, number, table, problem);
         }
-        beforeEntries = false;
-        const std::vector<std::string> columns = Columns(line);
-        std::size_t position = 0;
-        char32_t character;
-        if (!NextUtf8(columns[0], position, character)) {
-            problem = {number, Msg::tableNotUtf8, {}};
-            return false;
-        }
-        if (position != columns[0].size() || columns.size() < 2 || !wanted.count(character) ||
-            !IsWubiCode(columns[1]))
-            continue;
-        const double weight = columns.size() > 2 ? std::strtod(columns[2].c_str(), nullptr) : 0;
-        codes[character].push_back({columns[1], weight});
-    }
+        return true;
+    });
+    if (!read)
+        return false;
     if (inHeader) {
-        problem = {number, Msg::tableHeaderOpen, {}};
+        problem = {lines, Msg::tableHeaderOpen, {}};
         return false;
     }
+    return true;
+}
+
+bool ReadWubiTable(const char* path, const std::set<char32_t>& wanted,
+                   std::map<char32_t, std::vector<TableCode>>& codes, Problem& problem) {
+    RimeTable table;
+    if (!ReadRimeTable(path, table, problem))
+        return false;
+    for (const RimeEntry& entry : table.entries)
+        if (wanted.count(entry.character))
+            codes[entry.character].push_back(
+                {entry.code, std::strtod(entry.weight.c_str(), nullptr)});
     return true;
 }
 

@@ -1,24 +1,42 @@
-// A Wubi table in the Rime dictionary format: an optional YAML header between
-// "---" and "...", then lines of text, code, weight and stem separated by tabs;
-// lines starting with # are comments.
+// A Wubi table in the Rime dictionary format: opening comments, a YAML header
+// between "---" and "...", then lines of text, code and weight (and more
+// columns) separated by tabs; lines starting with # are comments. Both tables
+// the tool ships are in this format: Wubi 86 with weights, Wubi 98 without,
+// its characters ranked by their order.
 #pragma once
 
 #include "practice_tool/explain.h"
-#include "practice_tool/input_text.h"
+#include "practice_tool/messages.h"
 
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+// A single character's line of the table with a Wubi code, as written.
+struct RimeEntry {
+    char32_t character;
+    std::string code;
+    std::string weight; // "" when the line has none
+};
+
+struct RimeTable {
+    std::vector<std::string> comments; // the comment lines before the header
+    std::vector<std::string> header;   // the lines between "---" and "..."
+    std::vector<RimeEntry> entries;    // in table order
+};
+
+// Reads every single character's entry with a Wubi code (one to four letters
+// a-y); phrases and codes starting with z (the table's lookup key) are left
+// out. False when the file cannot be read or is not UTF-8.
+bool ReadRimeTable(const char* path, RimeTable& table, Problem& problem);
+
 struct TableCode {
     std::string code;
     double weight; // 0 when the line has none
 };
 
-// Every code (one to four letters a-y) of every character in `wanted`, in table
-// order. Phrases and codes starting with z (the table's lookup key) are skipped.
-// False when the file cannot be read or is not UTF-8.
+// Every code of every character in `wanted`, in table order.
 bool ReadWubiTable(const char* path, const std::set<char32_t>& wanted,
                    std::map<char32_t, std::vector<TableCode>>& codes, Problem& problem);
 

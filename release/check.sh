@@ -11,6 +11,7 @@
 #   samples            the zipped tool finds every zipped sample clean
 #   help               the tool's help in Chinese in code page 936, English in 1252
 #   drop               a dropped article gives a practice file of its characters
+#   drop98             dropped on practice_tool98.cmd, it gives one with 98 codes
 #   shuffle            the same number gives the same order, another another
 #   shell E2E_DRIVER   the program passes the end-to-end shell cases from there
 set -u
@@ -21,8 +22,9 @@ source "$source_dir/tools/wine.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-documents="README-zh.txt LICENSE.txt NOTICES.txt COPYING-wubi86.txt licenses/LGPL-3.0.txt
-    licenses/GPL-3.0.txt"
+documents="README-zh.txt LICENSE.txt NOTICES.txt COPYING-samples.txt licenses/LGPL-3.0.txt
+    licenses/GPL-3.0.txt licenses/MIT-radical-data.txt licenses/Unlicense.txt"
+data="wubi86-danzi.dict.yaml wubi98-danzi.dict.yaml wubi86-zigen.txt wubi98-zigen.txt"
 
 # The zipped tool as a user starts it: code page 936 unless told, its input
 # never a console (so that it never waits for a key).
@@ -55,12 +57,10 @@ check_files() {
     local objdump=$1 name expected actual
     name=$(basename "$folder")
     expected=$(
-        for file in tarnvel.exe practice_tool.exe wubi86-danzi.dict.yaml $documents; do
+        for file in tarnvel.exe practice_tool.exe practice_tool98.cmd $data $documents; do
             echo "$name/$file"
         done
-        for sample in "$source_dir"/samples/*.txt; do
-            echo "$name/samples/$(basename "$sample")"
-        done
+        (cd "$source_dir" && ls samples/*.txt samples/98/*.txt) | sed "s|^|$name/|"
     )
     actual=$(cd "$(dirname "$folder")" && find . -type f | sed 's|^\./||')
     diff <(sort <<<"$expected") <(sort <<<"$actual") || return 1
@@ -97,9 +97,16 @@ check_licences() {
     has() { grep -qF "$2" "$folder/$1" || { echo "$1 lacks: $2"; return 1; }; }
     has LICENSE.txt "MIT License" && has licenses/LGPL-3.0.txt "GNU LESSER GENERAL PUBLIC LICENSE" &&
         has licenses/GPL-3.0.txt "GNU GENERAL PUBLIC LICENSE" &&
-        has COPYING-wubi86.txt "https://github.com/rime/rime-wubi" &&
-        has COPYING-wubi86.txt "GNU Lesser General Public License, version 3" &&
+        has licenses/MIT-radical-data.txt "Copyright (c) 2019 qwertyyb" &&
+        has licenses/Unlicense.txt "released into the public domain" &&
+        has COPYING-samples.txt "https://github.com/rime/rime-wubi" &&
+        has COPYING-samples.txt "GNU Lesser General Public License, version 3" &&
+        has COPYING-samples.txt "https://github.com/yanhuacuo/98wubi-tables" &&
+        has COPYING-samples.txt "https://github.com/qwertyyb/Fire" &&
         has wubi86-danzi.dict.yaml "Licence: GNU LGPL version 3" &&
+        has wubi98-danzi.dict.yaml "the Unlicense" && has wubi86-zigen.txt "under the MIT licence" &&
+        has wubi98-zigen.txt "under the MIT licence" && has NOTICES.txt "qwertyyb" &&
+        has NOTICES.txt "public domain" &&
         has NOTICES.txt "GCC RUNTIME LIBRARY EXCEPTION" && has NOTICES.txt "Zope Public License 2.1" &&
         has NOTICES.txt "Lucent Technologies" && has NOTICES.txt "David M. Gay" &&
         has NOTICES.txt "Keith Marshall" && has NOTICES.txt "winpthreads" &&
@@ -107,9 +114,11 @@ check_licences() {
 }
 
 check_samples() {
-    local sample status=0
-    for sample in "$folder"/samples/*.txt; do
-        tool check -q "$(tarnvel_windows_path "$sample")" || {
+    local sample status=0 version
+    for sample in "$folder"/samples/*.txt "$folder"/samples/98/*.txt; do
+        version=86
+        [ "$(basename "$(dirname "$sample")")" = 98 ] && version=98
+        tool check -q --wubi=$version "$(tarnvel_windows_path "$sample")" || {
             echo "the zipped tool warns about $(basename "$sample")"
             status=1
         }
@@ -122,8 +131,8 @@ check_help() {
     chinese=$(tool --help)
     english=$(TARNVEL_LOCALE=en_US.UTF-8 tool --help)
     printf '936: %s\n1252: %s\n' "$(head -n 1 <<<"$chinese")" "$(head -n 1 <<<"$english")"
-    grep -q '^用法：practice_tool 命令' <<<"$chinese" &&
-        grep -q '^Usage: practice_tool COMMAND' <<<"$english"
+    grep -qF '用法：practice_tool [--wubi=86|98] 命令' <<<"$chinese" &&
+        grep -qF 'Usage: practice_tool [--wubi=86|98] COMMAND' <<<"$english"
 }
 
 # Its practice file loads cleanly and holds its characters once each, in
@@ -141,6 +150,20 @@ check_drop() {
         return 1
     }
     tool "$article" && cmp "$made" "$work/first.txt" && cmp "$made" "$work/drop/课文-wubi-2.txt"
+}
+
+# The same article dropped on the script for Wubi 98, run as Explorer runs it:
+# the same characters, checked clean as 98 codes, and not all codes 86's.
+check_drop98() {
+    drop_article
+    local made=$work/drop/课文-wubi.txt
+    tarnvel_wine cmd /c "$(tarnvel_windows_path "$folder/practice_tool98.cmd")" "$article" \
+        </dev/null 2>&1 | iconv -f GBK -t UTF-8 | tee "$work/drop.log"
+    grep -q '^已生成练习文件：' "$work/drop.log" || return 1
+    tool check -q --wubi=98 "$(tarnvel_windows_path "$made")" || return 1
+    [ "$(characters "$made" practice)" = "$(characters "$work/drop/课文.txt" text)" ] || return 1
+    tool make "$article" "$(tarnvel_windows_path "$work/made86.txt")" || return 1
+    ! cmp "$made" "$work/made86.txt" && ! tool check -q "$(tarnvel_windows_path "$made")"
 }
 
 # Of the same entries as the article's own order.
@@ -170,7 +193,7 @@ check_shell() {
 }
 
 case $check in
-files | documents | licences | samples | help | drop | shuffle | shell) "check_$check" "$@" ;;
+files | documents | licences | samples | help | drop | drop98 | shuffle | shell) "check_$check" "$@" ;;
 *)
     echo "check.sh: no check named $check" >&2
     exit 2

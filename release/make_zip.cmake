@@ -1,13 +1,13 @@
 # Stages and packs the release folder. Run by the "release" target with
-# STAGE, ZIP, PROGRAM, TOOL, TABLE, SAMPLES_DIR, GUIDE, LICENSE, NOTICES,
-# TABLE_NOTICE, LICENSES_DIR, VERSION and STRIP set.
+# STAGE, ZIP, PROGRAM, TOOL, DATA (the tool's data files), DROP98, SAMPLES_DIR,
+# GUIDE, LICENSE, NOTICES, TABLE_NOTICE, LICENSES_DIR, VERSION and STRIP set.
 get_filename_component(stageParent ${STAGE} DIRECTORY)
 get_filename_component(stageName ${STAGE} NAME)
 file(REMOVE_RECURSE ${STAGE})
 file(REMOVE ${ZIP})
-file(MAKE_DIRECTORY ${STAGE}/samples ${STAGE}/licenses)
+file(MAKE_DIRECTORY ${STAGE}/samples/98 ${STAGE}/licenses)
 
-file(COPY ${PROGRAM} ${TOOL} ${TABLE} DESTINATION ${STAGE})
+file(COPY ${PROGRAM} ${TOOL} ${DATA} DESTINATION ${STAGE})
 # The link already strips; this keeps a debug build's zip small as well.
 get_filename_component(programName ${PROGRAM} NAME)
 get_filename_component(toolName ${TOOL} NAME)
@@ -19,6 +19,15 @@ endif()
 
 file(GLOB samples ${SAMPLES_DIR}/*.txt)
 file(COPY ${samples} DESTINATION ${STAGE}/samples)
+file(GLOB samples ${SAMPLES_DIR}/98/*.txt)
+file(COPY ${samples} DESTINATION ${STAGE}/samples/98)
+
+# The script to drop texts on for Wubi 98: CR LF and no byte-order mark, which
+# cmd would take for part of its first command.
+file(READ ${DROP98} script)
+string(REPLACE "\r\n" "\n" script "${script}")
+string(REPLACE "\n" "\r\n" script "${script}")
+file(WRITE ${STAGE}/practice_tool98.cmd "${script}")
 
 # Documents: UTF-8 with a byte-order mark and CR LF, which Notepad opens
 # correctly whatever the system code page.
@@ -33,8 +42,9 @@ endfunction()
 write_document(${GUIDE} README-zh.txt)
 write_document(${LICENSE} LICENSE.txt)
 write_document(${NOTICES} NOTICES.txt)
-write_document(${TABLE_NOTICE} COPYING-wubi86.txt)
-foreach(licence LGPL-3.0.txt GPL-3.0.txt)
+write_document(${TABLE_NOTICE} COPYING-samples.txt)
+file(GLOB licences RELATIVE ${LICENSES_DIR} ${LICENSES_DIR}/*.txt)
+foreach(licence ${licences})
     write_document(${LICENSES_DIR}/${licence} licenses/${licence})
 endforeach()
 

@@ -15,10 +15,14 @@ const TempFile
           u8"一\tggll\t300\n的\tr\t400\n的\trqy\t400\n的\trqyy\t400\n地\tf\t90\n地\tfb\t90\n"
           u8"地\tfbn\t80\n你好\twqvb\t10\n纟\tzzzz\t9\n纟\txxxx\t5\n");
 
+// Made with the table above, or with --wubi=98 the 98 table beside the tool.
 std::vector<CheckedEntry> MakeFrom(std::vector<std::string> options) {
     TempFile in("make_in.txt", u8"王五一的地纟"), out("make_out.txt");
+    const bool bundled = std::find(options.begin(), options.end(), "--wubi=98") != options.end();
     options.insert(options.begin(), "make");
     options.insert(options.end(), {in.path, table.path, out.path});
+    if (bundled)
+        options.erase(options.end() - 2);
     EXPECT_EQ(RunTool(options).first, exitClean);
     CheckResult result;
     CheckPracticeFile(out.path.c_str(), result);
@@ -28,25 +32,35 @@ std::vector<CheckedEntry> MakeFrom(std::vector<std::string> options) {
 } // namespace
 
 TEST(Make, WordsEachKindOfCode) {
-    const char* cases[][4] = {
-        {"--code=full", "0", "gggg", "键名字：连打四下G。横区11。另有三级简码ggg。口诀："},
-        {"--code=full", "1", "gghg", "成字字根：先打G(报户口)，再打笔画G(横)H(竖)G(横)。"},
-        {"--code=full", "2", "ggll", "单笔画：G打两下，再加两个L。"},
-        {"--code=full", "3", "rqyy",
-         "全码rqyy：R(白,撇区) Q(金,撇区) Y(言,捺区) Y(言,捺区)。另有简码r、rqy。"},
-        {"--code=full", "4", "fbn",
-         "全码fbn：F(土,横区) B(子,折区) N(已,折区)。另有一级简码f，二级简码fb。"},
-        {"--code=full", "5", "xxxx", "键名字：连打四下X。"},
-        {"--code=1", "0", "g",
-         "一级简码：只打G(王,横区)。全码ggll。另有三级简码ggl。本区：一地在要工。"},
-        {"--code=2", "1", "fb", "二级简码：F(土,横区)+B(子,折区)。全码fbn。另有一级简码f。"},
-        {"--code=3", "3", "rqy", "三级简码：R(白,撇区)+Q(金,撇区)+Y(言,捺区)。全码rqyy。"},
+    const char* cases[][5] = {
+        {"--wubi=86", "--code=full", "0", "gggg",
+         "键名字：连打四下G。横区11。另有三级简码ggg。口诀："},
+        {"--wubi=86", "--code=full", "1", "gghg",
+         "成字字根：先打G(报户口)，再打笔画G(横)H(竖)G(横)。"},
+        {"--wubi=86", "--code=full", "2", "ggll", "单笔画：G打两下，再加两个L。"},
+        {"--wubi=86", "--code=full", "3", "rqyy",
+         "全码rqyy：白R 勹Q 丶Y + 识别码Y（末笔丶，左右型）。另有简码r、rqy。"},
+        {"--wubi=86", "--code=full", "4", "fbn",
+         "全码fbn：土F 也B + 识别码N（末笔乙，左右型）。另有一级简码f，二级简码fb。"},
+        {"--wubi=86", "--code=full", "5", "xxxx", "键名字：连打四下X。"},
+        {"--wubi=86", "--code=1", "0", "g", "一级简码g：只打G。全码ggll。另有三级简码ggl。本区："},
+        {"--wubi=86", "--code=2", "1", "fb",
+         "二级简码fb：土F 也B。全码fbn：土F 也B + 识别码N（末笔乙，左右型）。"},
+        {"--wubi=86", "--code=3", "3", "rqy", "三级简码rqy：白R 勹Q 丶Y。全码rqyy：白R"},
+        {"--wubi=86", "--code=3", "0", "ggg", "三级简码ggg：连打三下G。全码gggg。"},
+        {"--wubi=98", "--code=full", "3", "rqyy",
+         "全码rqyy：白R 勹Q 丶Y + 识别码Y（末笔丶，左右型）"},
+        {"--wubi=98", "--code=full", "5", "xnng",
+         "成字码元：先打X(报户口)，再打笔画N(折)N(折)G(横)。"},
+        {"--wubi=98", "--code=full", "0", "gggg",
+         "键名字：连打四下G。横区11。另有三级简码ggg。本键码元：王 青字头"},
+        {"--wubi=98", "--code=1", "0", "g", "一级简码g：只打G。全码ggll。本区：一地在要工。"},
     };
     for (const auto& c : cases) {
-        const std::vector<CheckedEntry> entries = MakeFrom({c[0]});
-        const CharEntry& made = entries.at(static_cast<std::size_t>(c[1][0] - '0')).entry;
-        EXPECT_STREQ(made.code, c[2]);
-        EXPECT_EQ(std::string(made.reason).rfind(c[3], 0), 0u) << made.reason;
+        const std::vector<CheckedEntry> entries = MakeFrom({c[0], c[1]});
+        const CharEntry& made = entries.at(static_cast<std::size_t>(c[2][0] - '0')).entry;
+        EXPECT_STREQ(made.code, c[3]);
+        EXPECT_EQ(std::string(made.reason).rfind(c[4], 0), 0u) << made.reason;
     }
 }
 
@@ -57,6 +71,8 @@ TEST(Make, OrdersByTextByWeightOrByNumber) {
         {{"--order=frequency"}, {"的一王地五纟"}},
         {{"--order=shuffle", "--number=1"}, {"纟地一的王五"}},
         {{"--number=2", "--order=shuffle"}, {"五地一纟的王"}},
+        {{"--seed=2", "--order=shuffle"}, {"五地一纟的王"}},
+        {{"--wubi=98", "--order=frequency"}, {"的一地王五纟"}}, // the shipped 86 table's weights
     };
     for (const auto& c : cases) {
         std::string order;
