@@ -5,14 +5,17 @@
 //   make_material [--check] table86 WUBI86_DICT_YAML DATA_FOLDER
 //   make_material [--check] sources SOURCE_FOLDER DATA_FOLDER
 //   make_material [--check] samples DATA_FOLDER SAMPLES_FOLDER
+//   make_material [--check] review DATA_FOLDER FOLDER
 //
 // table86 writes wubi86-danzi.dict.yaml from Debian's Rime table; sources
 // writes wubi98-danzi.dict.yaml, wubi86-zigen.txt and wubi98-zigen.txt from the
 // public data sets in SOURCE_FOLDER; samples writes the 86 samples into
-// SAMPLES_FOLDER and the 98 ones into its folder 98. With --check, nothing is
+// SAMPLES_FOLDER and the 98 ones into its folder 98; review writes the review
+// sheet of the radicals' names, radical-names.txt. With --check, nothing is
 // written: the files are made in a temporary folder and compared.
 #include "practice_tool/input_text.h"
 #include "practice_tool/material_sources.h"
+#include "practice_tool/review_sheet.h"
 #include "practice_tool/samples.h"
 
 #include <algorithm>
@@ -48,6 +51,10 @@ bool Make(const std::string& what, const std::string& from, const std::string& i
                WriteRadicalData((from + "wubi98_spelling.txt").c_str(), "98",
                                 (into + made[2]).c_str(), failure);
     }
+    if (what == "review") {
+        made = {"radical-names.txt"};
+        return WriteReviewSheet(from, (into + made[0]).c_str(), failure);
+    }
     if (what == "samples") {
         std::vector<std::string> made98;
         mkdir((into + "98").c_str(), 0777);
@@ -81,7 +88,7 @@ std::vector<std::string> PracticeFilesIn(const std::string& folder) {
 int main(int argc, char** argv) {
     const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;
     if (argc != (check ? 5 : 4)) {
-        std::fprintf(stderr, "usage: make_material [--check] table86|sources|samples FROM INTO\n");
+        std::fprintf(stderr, "usage: make_material [--check] table86|sources|samples|review FROM INTO\n");
         return 2;
     }
     const std::string what = argv[check ? 2 : 1];

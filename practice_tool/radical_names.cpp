@@ -151,3 +151,7 @@ const RadicalName* FindRadicalName(char32_t glyph) {
         [](const RadicalName& name, char32_t wanted) { return name.glyph < wanted; });
     return found != std::end(names) && found->glyph == glyph ? found : nullptr;
 }
+
+std::pair<const RadicalName*, const RadicalName*> RadicalNames() {
+    return {std::begin(names), std::end(names)};
+}

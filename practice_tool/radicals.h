@@ -6,6 +6,7 @@
 #include "practice_tool/wubi_version.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 struct RadicalName {
@@ -19,6 +20,9 @@ struct RadicalName {
 
 // The name of a glyph, or null where it has none.
 const RadicalName* FindRadicalName(char32_t glyph);
+
+// Every glyph with a name, by code point: [first, second).
+std::pair<const RadicalName*, const RadicalName*> RadicalNames();
 
 struct SpelledRadical {
     const char* name;

@@ -55,7 +55,7 @@ bool InGb2312(char32_t character) {
     return lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1;
 }
 
-std::u32string FrequentCharacters(const RimeTable& table86) {
+std::u32string FrequentCharacters(const RimeTable& table86, std::size_t count) {
     std::map<char32_t, std::vector<TableCode>> codes;
     std::u32string characters;
     for (const RimeEntry& entry : table86.entries) {
@@ -74,7 +74,7 @@ std::u32string FrequentCharacters(const RimeTable& table86) {
     }
     std::stable_sort(characters.begin(), characters.end(),
                      [&](char32_t a, char32_t b) { return weight[a] > weight[b]; });
-    characters.resize(std::min(characters.size(), frequentCount));
+    characters.resize(std::min(characters.size(), count));
     return characters;
 }
 
@@ -118,7 +118,7 @@ bool ListSamples(WubiVersion version, const RimeTable& table, const RimeTable& t
                     return false;
         samples.push_back(twoLetter);
     }
-    const std::u32string frequent = FrequentCharacters(table86);
+    const std::u32string frequent = FrequentCharacters(table86, frequentCount);
     samples.push_back({"changyong-1-500.txt", DrillCode::full, frequent.substr(0, 500)});
     samples.push_back({"changyong-501-1000.txt", DrillCode::full, frequent.substr(500, 500)});
     return true;

@@ -15,9 +15,10 @@
 // GBK form lies in the rows of Chinese characters, B0A1 to F7FE.
 bool InGb2312(char32_t character);
 
-// The 1,000 most common characters of GB2312: by the weight of their full code
-// in the Wubi 86 table, the heaviest first; ties keep the table's order.
-std::u32string FrequentCharacters(const RimeTable& table86);
+// The `count` most common characters of GB2312 (of the 6,763, at most): by the
+// weight of their full code in the Wubi 86 table, the heaviest first; ties
+// keep the table's order. The samples take the first 1,000.
+std::u32string FrequentCharacters(const RimeTable& table86, std::size_t count);
 
 // Writes the set of `version` into `outFolder` (ending in a separator) from the
 // data in `dataFolder` (likewise), adding the names of the files to `written`.

@@ -84,7 +84,7 @@ TEST(Radicals, ExplanationsOfTheMostCommonCharactersNameThem) {
     Problem problem;
     ASSERT_TRUE(
         ReadRimeTable(BesideProgram(DataOf(WubiVersion::wubi86).table).c_str(), table86, problem));
-    const std::u32string frequent = FrequentCharacters(table86);
+    const std::u32string frequent = FrequentCharacters(table86, 1000);
     ASSERT_EQ(frequent.size(), 1000u);
     for (const auto& [version, disagreeing] : disagreements) {
         const Material material = Read(version);
