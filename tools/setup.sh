@@ -10,7 +10,7 @@ packages=(
     fonts-wqy-zenhei locales             # Chinese text in Wine's windows
     imagemagick xdotool zip unzip        # screenshots, driving, the release
     clang libclang-rt-14-dev             # fuzzing
-    rime-data-wubi                       # the Wubi 86 table the samples come from
+    rime-data-wubi                       # Debian's Wubi 86 table, the shipped one's source
 )
 
 missing=()
