@@ -88,7 +88,8 @@ std::vector<std::string> PracticeFilesIn(const std::string& folder) {
 int main(int argc, char** argv) {
     const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;
     if (argc != (check ? 5 : 4)) {
-        std::fprintf(stderr, "usage: make_material [--check] table86|sources|samples|review FROM INTO\n");
+        std::fprintf(stderr,
+                     "usage: make_material [--check] table86|sources|samples|review FROM INTO\n");
         return 2;
     }
     const std::string what = argv[check ? 2 : 1];

@@ -1,11 +1,11 @@
 #include "practice_tool/material_sources.h"
 #include "practice_tool/gbk.h"
 #include "practice_tool/input_text.h"
+#include "practice_tool/output.h"
 #include "practice_tool/radical_data.h"
 #include "practice_tool/utf8.h"
 #include "practice_tool/wubi_table.h"
 
-#include <cstdio>
 #include <map>
 #include <set>
 
@@ -72,14 +72,10 @@ bool InGbk(char32_t character) {
 }
 
 bool WriteText(const char* path, const std::string& text, std::string& failure) {
-    std::FILE* file = std::fopen(path, "wb");
-    const bool written =
-        file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (file == nullptr || std::fclose(file) != 0 || !written) {
-        failure = std::string(path) + ": cannot write the file";
-        return false;
-    }
-    return true;
+    if (WriteWholeFile(path, text))
+        return true;
+    failure = std::string(path) + ": cannot write the file";
+    return false;
 }
 
 // UTF-16LE text with or without a byte-order mark, as UTF-8. False at an

@@ -4,22 +4,18 @@
 
 #include <cstdio>
 
-namespace {
-
-bool WriteBytes(const std::string& path, const std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+bool WriteWholeFile(const char* path, const std::string& bytes) {
+    std::FILE* file = std::fopen(path, "wb");
     if (file == nullptr)
         return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;
 }
-
-} // namespace
 
 WriteResult WritePracticeFile(const char* path, const std::string& text,
                               std::vector<Problem>& problems, std::size_t& entries) {
     const std::string temporary = std::string(path) + ".part";
-    if (!WriteBytes(temporary, text)) {
+    if (!WriteWholeFile(temporary.c_str(), text)) {
         std::remove(temporary.c_str());
         return WriteResult::failed;
     }

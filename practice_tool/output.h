@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// Writes `bytes` as the whole of the file at `path`. False when it cannot.
+bool WriteWholeFile(const char* path, const std::string& bytes);
+
 enum class WriteResult {
     written, // `path` now holds `text`
     refused, // `text` would not load as written; `problems` says why

@@ -1,11 +1,11 @@
 #include "practice_tool/review_sheet.h"
+#include "practice_tool/output.h"
 #include "practice_tool/radical_data.h"
 #include "practice_tool/radicals.h"
 #include "practice_tool/samples.h"
 #include "practice_tool/utf8.h"
 #include "practice_tool/wubi_keys.h"
 
-#include <cstdio>
 #include <cstring>
 #include <map>
 #include <set>
@@ -44,8 +44,8 @@ bool WriteReviewSheet(const std::string& dataFolder, const char* out, std::strin
     std::map<char32_t, std::vector<std::string>> examples;
     std::map<char32_t, std::u32string> glyphs[2];
     for (int v = 0; v < 2; ++v)
-        if (!ReadRadicalData((dataFolder + DataOf(versions[v]).radicals).c_str(), wanted,
-                             glyphs[v], problem)) {
+        if (!ReadRadicalData((dataFolder + DataOf(versions[v]).radicals).c_str(), wanted, glyphs[v],
+                             problem)) {
             failure = "cannot read the radical data in " + dataFolder;
             return false;
         }
@@ -68,26 +68,23 @@ bool WriteReviewSheet(const std::string& dataFolder, const char* out, std::strin
                                                          : place.second == 2 ? "(98)"
                                                                              : ""));
     }
-    std::string text = "# The names of the radical glyphs, for reading through: glyph, name, key in\n"
-                       "# Wubi 86 and in 98, the most common characters it stands in (with its\n"
-                       "# place; (86) or (98) where only that version spells it so). Made by\n"
-                       "# make_material from practice_tool's own tables.\n";
+    std::string text =
+        "# The names of the radical glyphs, for reading through: glyph, name, key in\n"
+        "# Wubi 86 and in 98, the most common characters it stands in (with its\n"
+        "# place; (86) or (98) where only that version spells it so). Made by\n"
+        "# make_material from practice_tool's own tables.\n";
     const auto [first, last] = RadicalNames();
     for (const RadicalName* glyph = first; glyph != last; ++glyph) {
-        const std::string name = *glyph->name ? Utf8FromGbk(glyph->name, std::strlen(glyph->name))
-                                              : std::string("-");
+        const std::string name =
+            *glyph->name ? Utf8FromGbk(glyph->name, std::strlen(glyph->name)) : std::string("-");
         text += CodePointName(glyph->glyph) + "\t" + name + "\t" + KeyIn(versions[0], *glyph) +
                 "\t" + KeyIn(versions[1], *glyph) + "\t";
         for (const std::string& example : examples[glyph->glyph])
             text += example + " ";
         text.back() = '\n';
     }
-    std::FILE* file = std::fopen(out, "wb");
-    const bool written =
-        file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (file == nullptr || std::fclose(file) != 0 || !written) {
-        failure = std::string(out) + ": cannot write the file";
-        return false;
-    }
-    return true;
+    if (WriteWholeFile(out, text))
+        return true;
+    failure = std::string(out) + ": cannot write the file";
+    return false;
 }
