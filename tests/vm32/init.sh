@@ -4,8 +4,8 @@
 # the paths they have on the host, runs the job through the checkout's own
 # tests/vm32/run.sh, leaves its log and status on the job disk and powers off.
 export PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root TERM=dumb LANG=C.UTF-8
-mount -t proc proc /proc
-mount -t sysfs sys /sys
+mountpoint -q /proc || mount -t proc proc /proc
+mountpoint -q /sys || mount -t sysfs sys /sys
 mountpoint -q /dev || mount -t devtmpfs dev /dev
 mkdir -p /dev/pts /dev/shm
 mount -t devpts devpts /dev/pts
@@ -28,3 +28,5 @@ umount /run/job
 sync
 echo u >/proc/sysrq-trigger
 echo o >/proc/sysrq-trigger
+# The first process may not end before the machine is off.
+exec sleep infinity
