@@ -51,21 +51,21 @@ run_suites() {
     return $status
 }
 
-# The figures of a finished run, or one failure with the reason.
+# The figures of a finished run, or one failure with the reason; true when
+# nothing failed.
 count() {
-    local tree=$1 reason=$2
-    local figures
+    local tree=$1 reason=$2 figures="0 passed, 1 failed"
     if [ -f "$tree/junit.xml" ]; then
         figures=$(python3 "$root/tools/count_tests.py" "$tree/junit.xml" "$tree/gtest")
         if [ "$(tail -n 1 <<<"$figures")" = "0 passed, 0 failed" ]; then
             say "the tree has no tests (configured with -DTARNVEL_TESTS=OFF?)"
             figures="0 passed, 1 failed"
         fi
-        echo "$figures"
     else
         say "${reason:-CTest wrote no report}"
-        echo "0 passed, 1 failed"
     fi
+    echo "$figures"
+    [[ "$figures" == *" 0 failed" ]]
 }
 
 # ---- Inside the emulated machine (called by init.sh) ----
@@ -125,8 +125,7 @@ make_root() {
         /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null)
     suite=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
     rm -rf "$vm/root"
-    # (9>&-: a process left behind does not hold the run's lock)
-    unshare --mount --pid --fork --kill-child --propagation private 9>&- \
+    unshare --mount --pid --fork --kill-child --propagation private \
         bash -c "here=$(printf %q "$here"); $(declare -f root_in_namespace); root_in_namespace \"\$@\"" \
         _ "$vm/root" "${mirror:-http://deb.debian.org/debian}" "$suite"
 }
@@ -152,6 +151,7 @@ boot() {
     mke2fs -q -t ext4 -E root_owner=0:0 -d "$vm/job" "$vm/job.img" "$((size * 2 + 32768))k" \
         >"$vm/job-disk.log" 2>&1 || { say "the job disk could not be made ($vm/job-disk.log)"; return 1; }
     # -cpu qemu64: with "max", 32-bit processes die on a kernel oops under TCG.
+    # 9>&-: a machine left running by a killed run does not hold the lock.
     # mitigations=off: the guest's own Spectre and Meltdown guards, emulated,
     # made it several times slower.
     local kernel="root=/dev/vda rw console=ttyS0 init=/sbin/tarnvel-init quiet loglevel=3"
@@ -160,10 +160,11 @@ boot() {
         -append "$kernel panic=-1 mitigations=off" \
         -drive "file=$system,format=$format,if=virtio,cache=unsafe" \
         -drive "file=$vm/job.img,format=raw,if=virtio,cache=unsafe" \
-        -nic none -display none -serial "file:$console" -monitor none -no-reboot </dev/null 9>&-
+        -nic none -display none -serial "file:$console" -monitor none -no-reboot </dev/null \
+        >"$vm/qemu.log" 2>&1 9>&-
     local status=$?
     [ $status -ne 124 ] || { say "the machine did not power off within $minutes min"; return 1; }
-    [ $status -eq 0 ] || { say "qemu failed ($status)"; return 1; }
+    [ $status -eq 0 ] || { say "qemu failed ($status): $(tail -n 3 "$vm/qemu.log")"; return 1; }
     printf '%s\n' "rdump /out /tree/gtest $vm/job-out" "dump /tree/junit.xml $vm/job-out/junit.xml" |
         debugfs -f - "$vm/job.img" >/dev/null 2>&1
     if [ ! -f "$vm/job-out/out/status" ]; then
@@ -232,8 +233,7 @@ make_machine() {
 # Runs the tree's tests in the machine and brings the reports back.
 run_in_machine() {
     local tree=$1 start=$SECONDS
-    rm -rf "$tree/gtest" "$tree/junit.xml"
-    rm -f "$vm/overlay.qcow2"
+    rm -f "$vm/overlay.qcow2" "$vm/tests.log"
     qemu-img create -q -f qcow2 -F raw -b "$vm/system.img" "$vm/overlay.qcow2" &&
         stage_job tests "$tree" || return 1
     boot "$vm/overlay.qcow2" qcow2 "$guest_minutes" "$vm/tests-console.log"
@@ -242,7 +242,7 @@ run_in_machine() {
     [ ! -f "$vm/job-out/out/log" ] || cp "$vm/job-out/out/log" "$vm/tests.log"
     [ ! -d "$vm/job-out/gtest" ] || cp -r "$vm/job-out/gtest" "$tree/"
     [ ! -f "$vm/job-out/junit.xml" ] || cp "$vm/job-out/junit.xml" "$tree/"
-    say "the machine ran the suites in $((SECONDS - start)) s (log: $vm/tests.log)"
+    say "the machine ran for $((SECONDS - start)) s (log: $vm/tests.log)"
     return $status
 }
 
