@@ -126,7 +126,8 @@ make_root() {
     suite=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
     rm -rf "$vm/root"
     unshare --mount --pid --fork --kill-child --propagation private \
-        bash -c "here=$(printf %q "$here"); $(declare -f root_in_namespace); root_in_namespace \"\$@\"" \
+        bash -c "here=$(printf %q "$here"); $(declare -f root_in_namespace)
+                 root_in_namespace \"\$@\"" \
         _ "$vm/root" "${mirror:-http://deb.debian.org/debian}" "$suite"
 }
 
@@ -149,7 +150,8 @@ boot() {
     local size
     size=$(du -sk "$vm/job" | cut -f 1)
     mke2fs -q -t ext4 -E root_owner=0:0 -d "$vm/job" "$vm/job.img" "$((size * 2 + 32768))k" \
-        >"$vm/job-disk.log" 2>&1 || { say "the job disk could not be made ($vm/job-disk.log)"; return 1; }
+        >"$vm/job-disk.log" 2>&1 ||
+        { say "the job disk could not be made ($vm/job-disk.log)"; return 1; }
     # -cpu qemu64: with "max", 32-bit processes die on a kernel oops under TCG.
     # 9>&-: a machine left running by a killed run does not hold the lock.
     # mitigations=off: the guest's own Spectre and Meltdown guards, emulated,
@@ -165,7 +167,8 @@ boot() {
     local status=$?
     [ $status -ne 124 ] || { say "the machine did not power off within $minutes min"; return 1; }
     [ $status -eq 0 ] || { say "qemu failed ($status): $(tail -n 3 "$vm/qemu.log")"; return 1; }
-    printf '%s\n' "rdump /out /tree/gtest $vm/job-out" "dump /tree/junit.xml $vm/job-out/junit.xml" |
+    printf '%s\n' "rdump /out /tree/gtest $vm/job-out" \
+        "dump /tree/junit.xml $vm/job-out/junit.xml" |
         debugfs -f - "$vm/job.img" >/dev/null 2>&1
     if [ ! -f "$vm/job-out/out/status" ]; then
         say "the machine's job did not finish; its console ($console):"
@@ -198,7 +201,8 @@ image_recipe() {
     root_recipe
     cat "$here/init.sh"
     echo "$guest_wine_home"
-    declare -f make_image make_guest_prefix tarnvel_make_prefix tarnvel_wine_env tarnvel_prefix_loader
+    declare -f make_image make_guest_prefix
+    declare -f tarnvel_make_prefix tarnvel_wine_env tarnvel_prefix_loader
 }
 digest() { "$@" | sha256sum | cut -d' ' -f1; }
 
