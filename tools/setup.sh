@@ -12,10 +12,17 @@ packages=(
     clang libclang-rt-14-dev             # fuzzing
     rime-data-wubi                       # Debian's Wubi 86 table, the shipped one's source
 )
+# The emulated machine that runs 32-bit programs (tests/vm32), without the
+# recommended graphical front ends.
+machine=(qemu-system-x86 qemu-utils debootstrap)
 
 missing=()
 for package in "${packages[@]}"; do
     dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+done
+missingMachine=()
+for package in "${machine[@]}"; do
+    dpkg -s "$package" >/dev/null 2>&1 || missingMachine+=("$package")
 done
 # 32-bit Windows programs need Wine's 32-bit half.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -25,12 +32,14 @@ elif ! dpkg -s wine32:i386 >/dev/null 2>&1; then
     missing+=(wine32:i386)
 fi
 
-if [ ${#missing[@]} -ne 0 ]; then
-    echo "setup: installing ${missing[*]}"
+if [ ${#missing[@]} -ne 0 ] || [ ${#missingMachine[@]} -ne 0 ]; then
+    echo "setup: installing ${missing[*]} ${missingMachine[*]}"
     # Another installation may hold the package lock for a while: wait for it.
     apt-get -o DPkg::Lock::Timeout=600 update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
-        "${missing[@]}" >/dev/null
+    install=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq)
+    [ ${#missing[@]} -eq 0 ] || "${install[@]}" "${missing[@]}" >/dev/null
+    [ ${#missingMachine[@]} -eq 0 ] ||
+        "${install[@]}" --no-install-recommends "${missingMachine[@]}" >/dev/null
 fi
 
 # Wine takes its code page from the locale's name; non-ASCII file names need

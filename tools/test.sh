@@ -64,11 +64,19 @@ run_tree() {
         figures=$(tail -n 1 "$logs/$name-count.log")
         grep -v "passed, .* failed$" "$logs/$name-count.log"
     fi
+    add_figures "$name" "$figures" "$start" "$logs/$name-ctest.log"
+}
+
+# Adds a suite's "N passed, M failed" (anything else counts as one failure)
+# and says how long it took since START and where its LOG is.
+add_figures() {
+    local name=$1 figures=$2 start=$3 log=$4
+    [[ "$figures" =~ ^[0-9]+\ passed,\ [0-9]+\ failed$ ]] || figures="0 passed, 1 failed"
     echo "== $name: $figures ($((SECONDS - start)) s)"
     set -- $figures
     passed=$((passed + $1))
     failed=$((failed + $3))
-    [ "$3" -eq 0 ] || echo "   (log: $logs/$name-ctest.log)"
+    [ "$3" -eq 0 ] || echo "   (log: $log)"
 }
 
 # Every C++ source follows .clang-format.
@@ -83,19 +91,21 @@ build_tree native && run_tree native
 build_tree asan && run_tree asan
 build_tree fuzz && run_tree fuzz
 
-# 32-bit Windows programs run only where the kernel runs 32-bit code; elsewhere
-# the 32-bit program and its zip are built but not run.
-if tarnvel_can_run_win32; then run_win32=ON; else run_win32=OFF; fi
-build_tree win32 &&
-    { [ "$run_win32" = OFF ] && echo "== win32: built; this kernel cannot run 32-bit programs" ||
-        true; }
-
 if build_tree win64; then
     # Windows programs share one Wine prefix and one display: one at a time.
     tarnvel_make_prefix && tarnvel_start_display
     trap tarnvel_stop_display EXIT
     run_tree win64 -j1 --timeout 600
-    [ "$run_win32" = OFF ] || run_tree win32 -j1 --timeout 600
+fi
+
+# The 32-bit program, its zip and its tests; they run where 32-bit programs
+# can, on this machine or in an emulated one (tests/vm32/run.sh).
+if build_tree win32; then
+    echo "== testing win32"
+    start=$SECONDS
+    bash "$root/tests/vm32/run.sh" "$(tarnvel_tree win32)" >"$logs/win32-vm32.log" 2>&1
+    grep "^   " "$logs/win32-vm32.log"
+    add_figures win32 "$(tail -n 1 "$logs/win32-vm32.log")" "$start" "$logs/win32-vm32.log"
 fi
 
 echo "== took $((SECONDS / 60)) min $((SECONDS % 60)) s"

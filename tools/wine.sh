@@ -16,12 +16,26 @@
 #   tarnvel_stop_display             ends it once Wine has let go of it
 #   tarnvel_at_dpi DPI COMMAND...    runs COMMAND while Wine programs see DPI
 #   tarnvel_can_run_win32            true where 32-bit programs can run
+#
+# Two settings serve the emulated machine of tests/vm32, which has Wine's
+# 32-bit half alone and keeps its prefix in its own disk image:
+#   TARNVEL_WINE_ARCH=win32          the prefix is a 32-bit one (default win64)
+#   TARNVEL_WINE_HOME=FOLDER         the prefix and Wine's home in FOLDER, not build/
 
 # Where the prefix lives: the checkout of this file, whatever the caller's folder.
 tarnvel_wine_home() {
+    [ -z "${TARNVEL_WINE_HOME:-}" ] || { echo "$TARNVEL_WINE_HOME"; return; }
     local tools
     tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd) || return 1
     echo "$(dirname "$tools")/build"
+}
+
+# The loader of the prefix's own programs (wineboot, reg).
+tarnvel_prefix_loader() {
+    case ${TARNVEL_WINE_ARCH:-win64} in
+    win32) echo /usr/lib/wine/wine ;;
+    *) echo /usr/lib/wine/wine64 ;;
+    esac
 }
 
 # Runs a command with the environment of the project's Wine.
@@ -33,7 +47,8 @@ tarnvel_wine_env() {
         XDG_CACHE_HOME="$home/wine-home/.cache" XDG_DATA_HOME="$home/wine-home/.local/share" \
         WINEDEBUG="${TARNVEL_WINEDEBUG:--all}" \
         WINEDLLOVERRIDES="winedbg.exe=d;winemenubuilder.exe=d;mscoree=d;mshtml=d" \
-        WINELOADER=/usr/lib/wine/wine64 LC_ALL="${TARNVEL_LOCALE:-zh_CN.UTF-8}" "$@"
+        ${TARNVEL_WINE_ARCH:+WINEARCH=$TARNVEL_WINE_ARCH} WINELOADER="$(tarnvel_prefix_loader)" \
+        LC_ALL="${TARNVEL_LOCALE:-zh_CN.UTF-8}" "$@"
 }
 
 tarnvel_wineserver() {
@@ -44,11 +59,13 @@ tarnvel_wineserver() {
 # names mapped to an installed CJK font and a virtual desktop, so windows draw
 # the same under Xvfb as on a desktop. Refuses a folder it did not make.
 tarnvel_make_prefix() {
-    local home prefix mark ready
+    local home prefix mark ready loader
     home=$(tarnvel_wine_home) || return 1
     prefix=$home/wine
     mark=$prefix/.tarnvel-prefix
-    ready="ready: fonts, desktop; $(/usr/lib/wine/wine64 --version 2>/dev/null)"
+    loader=$(tarnvel_prefix_loader)
+    ready="ready: fonts, desktop; $("$loader" --version 2>/dev/null)"
+    [ "$loader" = /usr/lib/wine/wine64 ] || ready="$ready; 32-bit"
     mkdir -p "$home/wine-home" || return 1
     (
         # Test programs may start side by side: one of them makes the prefix.
@@ -63,15 +80,15 @@ tarnvel_make_prefix() {
         rm -rf "$prefix"
         mkdir -p "$prefix" && echo "making" >"$mark" || exit 1
         echo "wine.sh: making the Wine prefix $prefix" >&2
-        tarnvel_wine_env /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 || exit 1
+        tarnvel_wine_env "$loader" wineboot --init >/dev/null 2>&1 || exit 1
         local font key="HKCU\\Software\\Wine"
         for font in SimSun "宋体" "新宋体" NSimSun "MS Shell Dlg" "MS Shell Dlg 2"; do
-            tarnvel_wine_env /usr/lib/wine/wine64 reg add "$key\\Fonts\\Replacements" /v "$font" \
+            tarnvel_wine_env "$loader" reg add "$key\\Fonts\\Replacements" /v "$font" \
                 /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
         done
-        tarnvel_wine_env /usr/lib/wine/wine64 reg add "$key\\Explorer" /v Desktop /t REG_SZ \
+        tarnvel_wine_env "$loader" reg add "$key\\Explorer" /v Desktop /t REG_SZ \
             /d Default /f >/dev/null 2>&1
-        tarnvel_wine_env /usr/lib/wine/wine64 reg add "$key\\Explorer\\Desktops" /v Default \
+        tarnvel_wine_env "$loader" reg add "$key\\Explorer\\Desktops" /v Default \
             /t REG_SZ /d 1024x768 /f >/dev/null 2>&1
         tarnvel_wineserver -w || true
         echo "$ready" >"$mark"
@@ -163,19 +180,20 @@ tarnvel_at_dpi() (
     shift
     key="HKCU\\Control Panel\\Desktop"
     tarnvel_make_prefix || exit 125
-    before=$(tarnvel_wine_env /usr/lib/wine/wine64 reg query "$key" /v LogPixels 2>/dev/null |
+    loader=$(tarnvel_prefix_loader)
+    before=$(tarnvel_wine_env "$loader" reg query "$key" /v LogPixels 2>/dev/null |
         awk '$1 == "LogPixels" { print $3 }')
     restore() {
         if [ -n "$before" ]; then
-            tarnvel_wine_env /usr/lib/wine/wine64 reg add "$key" /v LogPixels /t REG_DWORD \
+            tarnvel_wine_env "$loader" reg add "$key" /v LogPixels /t REG_DWORD \
                 /d "$((before))" /f >/dev/null 2>&1
         else
-            tarnvel_wine_env /usr/lib/wine/wine64 reg delete "$key" /v LogPixels /f >/dev/null 2>&1
+            tarnvel_wine_env "$loader" reg delete "$key" /v LogPixels /f >/dev/null 2>&1
         fi
         tarnvel_wineserver -w
     }
     trap restore EXIT
-    tarnvel_wine_env /usr/lib/wine/wine64 reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f \
+    tarnvel_wine_env "$loader" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f \
         >/dev/null 2>&1
     tarnvel_wineserver -w
     # In the background, so that a signal ends the wait at once and the

@@ -12,8 +12,10 @@
 
 inline std::string programPath; // the program under test
 
-// One bound for every wait, long enough for a machine busy with other work.
-constexpr DWORD patience = 30000;
+// One bound for every wait, long enough for a machine busy with other work;
+// an emulated machine, slower still, sets TARNVEL_WAIT_FACTOR.
+inline const char* waitFactor = std::getenv("TARNVEL_WAIT_FACTOR");
+inline const DWORD patience = 30000 * DWORD(std::max(1, waitFactor ? std::atoi(waitFactor) : 1));
 
 inline bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = patience) {
     for (DWORD start = GetTickCount(); !condition(); Sleep(20)) {
