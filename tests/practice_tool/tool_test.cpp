@@ -8,7 +8,9 @@ TEST(Tool, CommandLinesInBothLanguages) {
         text("t.txt", u8"的， 一\n\u30001a的"), table("b.yaml", u8"\uFEFF的\trqyy\n一\tg\n"),
         utf16("u.txt", "\xFF\xFE"), out("o.txt", "old"), missing("m.txt"), made("made.txt"),
         taken("t-wubi.txt", "x"), dropped("t-wubi-2.txt"), dropped98("t-wubi-3.txt"),
-        wrong("w.txt", "的\r\nrqyy\r\nx\r\n的\r\nRQY\r\nx\r\n的\r\nrqya\r\nx\r\n");
+        wrong("w.txt",
+              "的\r\nrqyy\r\nx\r\n的\r\nRQY\r\nx\r\n的\r\nrqya\r\nx\r\n的\r\nrq1\r\nx\r\n"),
+        wide("l.txt", std::string(79, 'x') + "\n");
     const std::string P = practice.path, T = text.path, B = table.path, O = out.path,
                       M = missing.path, D = made.path, usage = "Usage: practice_tool make";
     const Language en = Language::english, zh = Language::chinese;
@@ -28,7 +30,7 @@ TEST(Tool, CommandLinesInBothLanguages) {
          en,
          exitFindings,
          "w.txt:8: warning: rqya is not a Wubi 86 code"},
-        {{"check", "--wubi=98", "-q", wrong.path}, en, exitFindings, "3 entries, 1 warnings"},
+        {{"check", "--wubi=98", "-q", wrong.path}, en, exitFindings, "4 entries, 2 warnings"},
         {{"--wubi=98", "check", "--wubi=97", P}, en, exitFailed, "Usage: practice_tool check"},
         {{P, P}, en, exitClean, "(2 entries); nothing was made.\n" + P + " is a practice"},
         {{"make", T, B, D}, en, exitClean, "made.txt: 2 entries written\n  1 characters came"},
@@ -39,6 +41,7 @@ TEST(Tool, CommandLinesInBothLanguages) {
         {{"make", T, M, O}, en, exitFailed, "m.txt: error: cannot read the Wubi table"},
         {{"make", "--code=1", T, B, O}, zh, exitFindings, "错误：文本里没有一个字"},
         {{"convert", utf16.path, O}, en, exitFindings, "u.txt:1: error: the file is UTF-16"},
+        {{"convert", wide.path, O}, en, exitFindings, "l.txt:1: error: line has 79 bytes in GBK"},
         {{"convert", P, M + "/o.txt"}, en, exitFailed, "cannot write the file"},
         {{"check", M}, zh, exitFailed, "m.txt：无法读取文件"},
         {{"convert", M, O}, en, exitFailed, "m.txt: cannot read the file"},
