@@ -210,7 +210,8 @@ std::string PlacesName(Language language, const LinePlace (&lines)[3]) {
                {PlaceName(lines[0]), PlaceName(lines[1]), PlaceName(lines[2])});
 }
 
-// Control bytes as \xNN, so that a stray CR cannot garble the listing.
+// Control bytes and lone lead bytes as \xNN, so that a stray CR cannot garble the
+// listing and a lone lead byte cannot swallow what follows it.
 std::string Showable(const char* field) {
     std::string out;
     for (std::size_t i = 0; field[i] != '\0'; ++i) {
@@ -219,7 +220,7 @@ std::string Showable(const char* field) {
             static_cast<unsigned char>(field[i + 1]) >= 0x40) {
             out.append(field + i, 2);
             ++i;
-        } else if (byte < 0x20 || byte == 0x7F) {
+        } else if (byte < 0x20 || byte == 0x7F || IsLeadByte(byte)) {
             char escape[8];
             std::snprintf(escape, sizeof escape, "\\x%02X", byte);
             out += escape;

@@ -27,6 +27,7 @@ TEST(Check, WarnsAboutEachFaultAndListsWhatTheLoaderLoads) {
         {cut, Msg::incompleteEntry, 9, {}},
         {"的\r\nrqyy\r\n" + std::string(79, 'r') + "\r\n" + good, Msg::emptyCharacter, 3, {}},
         {"的一\r\nrqyyy\r\nx\r\n", Msg::severalCharacters, 1, {"2"}},
+        {"ab\r\nrq\r\nx\r\n", Msg::severalCharacters, 1, {"2"}},
         {"的一\r\nrqyyy\r\nx\r\n", Msg::longCode, 2, {"5", "4"}},
         {"的\r\nrq1\r\nx\r\n", Msg::codeNotLetters, 2, {}},
         {"的\r\n\r\nx\r\n", Msg::emptyCode, 2, {}},

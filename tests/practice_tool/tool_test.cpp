@@ -10,7 +10,8 @@ TEST(Tool, CommandLinesInBothLanguages) {
         taken("t-wubi.txt", "x"), dropped("t-wubi-2.txt"), dropped98("t-wubi-3.txt"),
         wrong("w.txt",
               "的\r\nrqyy\r\nx\r\n的\r\nRQY\r\nx\r\n的\r\nrqya\r\nx\r\n的\r\nrq1\r\nx\r\n"),
-        wide("l.txt", std::string(79, 'x') + "\n");
+        wide("l.txt", std::string(79, 'x') + "\n"),
+        odd("c.txt", "的\r\nrqyy\r\n全\x01码a\x81\x02\r\n"); // control bytes shown as escapes
     const std::string P = practice.path, T = text.path, B = table.path, O = out.path,
                       M = missing.path, D = made.path, usage = "Usage: practice_tool make";
     const Language en = Language::english, zh = Language::chinese;
@@ -18,7 +19,11 @@ TEST(Tool, CommandLinesInBothLanguages) {
     const std::tuple<std::vector<std::string>, Language, int, std::string> cases[] = {
         {{"--help"}, en, exitClean, "Usage: practice_tool [--wubi=86|98] COMMAND"},
         {{"--help"}, zh, exitClean, "用法：practice_tool [--wubi=86|98] 命令"},
-        {{"check", P}, en, exitClean, "2  lines 4-6"},
+        {{"check", P}, en, exitClean, "2  lines 4-6          一  g     一级简码\n"},
+        {{"check", odd.path},
+         en,
+         exitClean,
+         "1  lines 1-3          的  rqyy  全\\x01码a\\x81\\x02\n"},
         {{"check", "-q", P}, zh, exitClean, "2 组，0 个警告"},
         {{"keys"}, en, exitClean, "\nx\t55\t折区\t纟\t-\t经\t纟 幺 弓 匕 母无心 彑\t慈母"},
         {{"--wubi=98", "keys"},
