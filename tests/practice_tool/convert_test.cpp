@@ -25,6 +25,7 @@ TEST(Convert, RefusesWhatWouldNotLoadAsWritten) {
         {std::string("的\nrq\0yy\n", 9), Msg::inputNul, 2},
         {"\xEF\xBB\xBF\xE7\x9A\n", Msg::notUtf8, 1},
         {"\xEF\xBB\xBF\xED\xA0\x80\n", Msg::notUtf8, 1}, // a surrogate
+        {"\xEF\xBB\xBF\x80\n", Msg::notUtf8, 1},         // a stray continuation byte
         {"\xB5\x20\n", Msg::notGbk, 1},
         {std::string("\xFF\xFE\x84\x76", 4), Msg::inputUtf16, 1},
     };
