@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <tuple>
 
 // The test's registration names the code page the system was given (natively,
 // the material's stands in for it); the active rules are that code page's.
@@ -10,22 +11,28 @@ TEST(CodePage, ActiveOneIsTheSystemCodePage) {
     ASSERT_NE(expected, nullptr) << "TARNVEL_EXPECT_ACP names the system's code page";
     const CodePage& active = ActiveCodePage();
     const CodePage system = MakeCodePage(std::strtoul(expected, nullptr, 10));
-    EXPECT_EQ(active.number, system.number);
-    EXPECT_EQ(active.multibyte, system.multibyte);
-    EXPECT_EQ(active.locale, system.locale);
+    EXPECT_EQ(std::tie(active.number, active.multibyte, active.locale),
+              std::tie(system.number, system.multibyte, system.locale));
     EXPECT_EQ(std::memcmp(active.isLeadByte, system.isLeadByte, sizeof system.isLeadByte), 0);
 }
 
 // The rules agree with the system's account of the code pages the tests run in
-// and of one it does not know: the same lead bytes, A-Z the only single bytes
-// with a lower case; double-byte characters take the case rules of its language.
+// and of one it does not know (each decoding its own bytes, whatever came before):
+// the same lead bytes, A-Z the only single bytes with a lower case; double-byte
+// characters take the case rules of its language.
 TEST(CodePage, RulesAgreeWithTheSystem) {
-    const std::pair<unsigned, unsigned> localeOf[] = {
-        {936, 0x0804}, {932, 0x0411}, {1252, 0}, {4242, 0}};
-    for (const auto& [number, locale] : localeOf) {
+    const std::tuple<unsigned, unsigned, const char*, char32_t> localeOf[] = {
+        {936, 0x0804, "\xB5\xC4", U'的'},
+        {932, 0x0411, "\x93\x49", U'的'},
+        {1252, 0, "\x80", U'€'},
+        {4242, 0, "a", 0}};
+    for (const auto& [number, locale, bytes, decoded] : localeOf) {
         SCOPED_TRACE(number);
         const CodePage page = MakeCodePage(number);
         EXPECT_EQ(page.locale, locale);
+        char32_t codePoint = 0;
+        EXPECT_EQ(DecodeCharacter(number, bytes, std::strlen(bytes), codePoint) ? codePoint : 0,
+                  decoded);
         bool leadBytes[256] = {};
         EXPECT_EQ(QuerySystemLeadBytes(number, leadBytes), page.multibyte);
         for (unsigned byte = 0; byte < 256; ++byte) {

@@ -74,6 +74,7 @@ TEST(CopyField, KeepsWholeCharactersAndDropsTheLineEnd) {
         {936, "a" ZHONG "\n", 3, "a\xD6\0"s}, // the lead byte stays, the trail is cut
         {936, "ab\xD6", 5, "ab\0\0\0"s},      // a lead byte before the end is dropped
         {936, "a" ZHONG "\xD6", 5, "a" ZHONG "\0\0"s},
+        {936, "ab" ZHONG, 5, "ab" ZHONG "\0"s}, // both bytes of 中 could lead
         {936, "", 3, "\0\0\0"s},
         {936, "\n", 5, "\0\0\0\0\0"s},
         {936, "abcde\n", 5, "abcd\0"s},

@@ -8,14 +8,14 @@
 
 namespace {
 
-// Comments, a header, a commented-out code, a phrase and a lookup code to skip;
-// 地 has a second code as long as its full code.
+// Comments, a header, a commented-out code, a phrase and a lookup code to skip.
 const TempFile
     table("make_table.yaml",
           u8"# Rime dictionary: tiny\n---\nname: tiny\n...\n\n王\tggg\t100\n王\tgggg\t100\n"
           u8"#王\tg\t5\n五\tgg\t10\n五\tggh\t50\n五\tgghg\t50\n一\tg\t200\tgg\n一\tggl\t300\n"
           u8"一\tggll\t300\n的\tr\t400\n的\trqy\t400\n的\trqyy\t400\n地\tf\t90\n地\tfb\t90\n"
-          u8"地\tfbn\t80\n地\tfbx\t1\n你好\twqvb\t10\n纟\tzzzz\t9\n纟\txxxx\t5\n");
+          u8"地\tfbn\t80\n地\tfbx\t1\n" // a second code as long as the full code
+          u8"你好\twqvb\t10\n纟\tzzzz\t9\n纟\txxxx\t5\n");
 
 // Made with the table above, or with --wubi=98 the 98 table beside the tool.
 std::vector<CheckedEntry> MakeFrom(std::vector<std::string> options) {
