@@ -40,4 +40,7 @@ TEST(CodePage, RulesAgreeWithTheSystem) {
             EXPECT_EQ(page.comparesAs[byte], byte - 'A' < 26 ? byte - 'A' + 'a' : byte) << byte;
         }
     }
+    // Korean and traditional Chinese take the case rules of their languages too.
+    EXPECT_EQ(std::make_pair(MakeCodePage(949).locale, MakeCodePage(950).locale),
+              std::make_pair(0x0412u, 0x0404u));
 }
