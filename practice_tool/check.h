@@ -1,12 +1,12 @@
 // Reads a practice file exactly as the program loads it and finds what is
-// surely not what its author meant.
+// surely not what its author meant. Reports by message id only, so that it
+// can be fuzzed without the message texts.
 #pragma once
 
-#include "practice_tool/messages.h"
+#include "practice_tool/message_ids.h"
 
 #include "core/char_table.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -29,17 +29,3 @@ struct CheckResult {
 
 // False when the file cannot be read.
 bool CheckPracticeFile(const char* path, CheckResult& result);
-
-// Adds a finding for each entry whose code (of letters) is not one of its
-// character's codes in the Wubi table at `tablePath`, of the version numbered
-// `version` ("86"). False, with `problem`, when the table cannot be read.
-bool CheckCodes(const char* tablePath, const char* version, CheckResult& result, Problem& problem);
-
-// Lists the entries (unless `quiet`) and the findings, each finding as
-// "path:line: warning: ...", and a closing count.
-void PrintCheckResult(std::FILE* out, Language language, const char* path,
-                      const CheckResult& result, bool quiet);
-
-// "path:line: error: ..." or "path: warning: ..." for a line-less problem.
-void PrintProblem(std::FILE* stream, Language language, const char* path, const Problem& problem,
-                  Msg kind);

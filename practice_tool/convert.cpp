@@ -1,15 +1,8 @@
 #include "practice_tool/convert.h"
-#include "practice_tool/gbk.h"
-#include "practice_tool/utf8.h"
-
-#include "core/practice_file.h"
-
-namespace {
-
-// The loader reads a line whole only when its line end is among its first 79 bytes.
-constexpr std::size_t longestLine = lineBufferSize - 2;
-
-} // namespace
+#include "practice_tool/text/ascii.h"
+#include "practice_tool/text/gbk.h"
+#include "practice_tool/text/practice_format.h"
+#include "practice_tool/text/utf8.h"
 
 bool ConvertToPracticeText(const InputText& input, std::string& text,
                            std::vector<Problem>& problems) {
@@ -25,9 +18,8 @@ bool ConvertToPracticeText(const InputText& input, std::string& text,
             }
         }
         if (encoded && bytes.size() > longestLine)
-            problems.push_back({line.number,
-                                Msg::lineTooLong,
-                                {std::to_string(bytes.size()), std::to_string(longestLine)}});
+            problems.push_back(
+                {line.number, Msg::lineTooLong, {Number(bytes.size()), Number(longestLine)}});
         text += bytes + "\r\n";
     }
     return problems.size() == before;

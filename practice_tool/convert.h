@@ -1,7 +1,7 @@
 // Turns text that an author wrote (UTF-8 or GBK) into practice-file bytes.
 #pragma once
 
-#include "practice_tool/input_text.h"
+#include "practice_tool/text/author_text.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,6 @@
 // practice_tool: makes, checks and converts Tarnvel practice files.
-#include "practice_tool/tool.h"
+#include "practice_tool/commands.h"
+#include "practice_tool/messages.h"
 #include "practice_tool/tool_platform.h"
 
 int main(int argc, char** argv) {

@@ -1,9 +1,9 @@
 #include "practice_tool/make.h"
-#include "practice_tool/explain.h"
-#include "practice_tool/gbk.h"
-#include "practice_tool/radical_data.h"
 #include "practice_tool/shuffle.h"
-#include "practice_tool/wubi_table.h"
+#include "practice_tool/text/gbk.h"
+#include "practice_tool/wubi/explain.h"
+#include "practice_tool/wubi/radical_data_file.h"
+#include "practice_tool/wubi/rime_table.h"
 
 #include <algorithm>
 #include <map>
@@ -34,16 +34,6 @@ std::string DrilledCode(const CharCodes& codes, DrillCode drill) {
     return {};
 }
 
-// The weight of a character's full code, 0 for one the table lacks.
-double FullCodeWeight(const std::vector<TableCode>& codes) {
-    const std::string full = SortCodes(codes).full;
-    double weight = 0;
-    for (const TableCode& code : codes)
-        if (code.code == full)
-            weight = std::max(weight, code.weight);
-    return weight;
-}
-
 void PutInOrder(std::vector<Kept>& kept, const MakeOptions& options) {
     if (options.order == Order::frequency)
         std::stable_sort(kept.begin(), kept.end(),
@@ -54,14 +44,14 @@ void PutInOrder(std::vector<Kept>& kept, const MakeOptions& options) {
 
 } // namespace
 
-MakeResult MakePracticeText(const InputText& input, const MakeSources& sources,
+MakeResult MakePracticeText(const InputText& input, const DataFiles& sources,
                             const MakeOptions& options, MadeText& made, Problem& problem,
                             std::string& failedSource) {
     made = MadeText{};
     std::set<char32_t> wanted;
     for (const TextLine& line : input.lines)
         wanted.insert(line.text.begin(), line.text.end());
-    std::map<char32_t, std::vector<TableCode>> table, weights;
+    CodesOfCharacters table, weights;
     std::map<char32_t, std::u32string> radicals;
     const bool ownWeights = sources.weights == sources.table;
     failedSource = sources.table;
@@ -80,11 +70,11 @@ MakeResult MakePracticeText(const InputText& input, const MakeSources& sources,
     std::set<char32_t> seen;
     for (const TextLine& line : input.lines) {
         for (char32_t c : line.text) {
-            std::string character;
             const auto found = table.find(c);
             if (IsBlank(c))
                 continue;
-            if (found == table.end() || !EncodeGbk(c, character) || character.size() != 2) {
+            const std::string character = GbkCharacter(c);
+            if (found == table.end() || character.empty()) {
                 ++made.outsideTable;
                 continue;
             }

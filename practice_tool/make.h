@@ -2,8 +2,8 @@
 // table.
 #pragma once
 
-#include "practice_tool/input_text.h"
-#include "practice_tool/wubi_version.h"
+#include "practice_tool/text/author_text.h"
+#include "practice_tool/wubi/version.h"
 
 #include <cstdint>
 #include <string>
@@ -31,13 +31,6 @@ struct MadeText {
     std::size_t withoutCode = 0;  // characters of the table without the code asked for
 };
 
-// The files material is made from.
-struct MakeSources {
-    std::string table;    // the Wubi table of the version
-    std::string radicals; // the radical data of its full codes
-    std::string weights;  // the table whose weights order by frequency: Wubi 86's
-};
-
 enum class MakeResult {
     made,
     nothing,      // no character of the text can be made
@@ -46,6 +39,6 @@ enum class MakeResult {
 
 // The practice text for the characters of `input`: one entry for each
 // character that the table has with the code asked for, in the order asked for.
-MakeResult MakePracticeText(const InputText& input, const MakeSources& sources,
+MakeResult MakePracticeText(const InputText& input, const DataFiles& sources,
                             const MakeOptions& options, MadeText& made, Problem& problem,
                             std::string& failedSource);

@@ -1,5 +1,6 @@
 #include "practice_tool/messages.h"
-#include "practice_tool/tool_platform.h"
+
+#include <iterator>
 
 namespace {
 
@@ -179,6 +180,10 @@ constexpr MessageRow rows[] = {
 
     {Msg::unknownCommand, "practice_tool: unknown command \"{1}\"",
      "practice_tool：没有“{1}”这个命令"},
+    {Msg::unknownOption, "practice_tool: unknown option '{1}'", "practice_tool：没有“{1}”这个选项"},
+    {Msg::badValue, "practice_tool: '{1}' is not a value of {2} (it takes {3})",
+     "practice_tool：{2} 不能取“{1}”（可以取 {3}）"},
+    {Msg::helpHint, "\"{1} --help\" tells more.", "“{1} --help”显示详细用法。"},
     {Msg::cannotRead, "{1}: cannot read the file", "{1}：无法读取文件"},
     {Msg::cannotWrite, "{1}: cannot write the file", "{1}：无法写入文件"},
     {Msg::written, "{1}: {2} entries written", "{1}：已写入 {2} 组"},
@@ -281,18 +286,22 @@ constexpr MessageRow rows[] = {
      "{1} 不是这个字的五笔 {2} 编码"},
 };
 
+// Every id but none has one row, in the order of the ids.
 constexpr bool RowsFollowTheIds() {
-    for (std::size_t i = 0; i < sizeof rows / sizeof rows[0]; ++i)
-        if (static_cast<std::size_t>(rows[i].id) != i)
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        if (static_cast<std::size_t>(rows[i].id) != i + 1)
             return false;
-    return sizeof rows / sizeof rows[0] == static_cast<std::size_t>(Msg::count);
+    return std::size(rows) + 1 == static_cast<std::size_t>(Msg::count);
 }
 static_assert(RowsFollowTheIds(), "one row per message id, in the order of the ids");
 
 } // namespace
 
 const char* MessageText(Language language, Msg id) {
-    const MessageRow& row = rows[static_cast<std::size_t>(id)];
+    const auto index = static_cast<std::size_t>(id);
+    if (index == 0 || index > std::size(rows))
+        return "";
+    const MessageRow& row = rows[index - 1];
     return language == Language::chinese ? row.chinese : row.english;
 }
 

@@ -19,9 +19,9 @@ void PrintMaterial(std::FILE* stream, const std::string& text);
 // The language the user reads: Chinese where the system is set up for it.
 Language SystemLanguage();
 
-// The path of `name` in the folder of the running program; "" when that
-// folder cannot be found.
-std::string BesideProgram(const char* name);
+// The folder of the running program, ending in its separator; "" when it
+// cannot be found.
+std::string ProgramFolder();
 
 // Puts `temporary` in the place of `target`, replacing any file there. Both are
 // in the same folder. False when the system refuses.

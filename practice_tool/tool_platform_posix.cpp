@@ -1,14 +1,14 @@
 // The console gets UTF-8, the terminal encoding these systems use; the
 // language follows the locale's message category.
 #include "practice_tool/tool_platform.h"
-#include "practice_tool/utf8.h"
+#include "practice_tool/text/gbk.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 
 std::string ConsoleText(const std::string& gbk) {
-    return Utf8FromGbk(gbk.data(), gbk.size());
+    return Utf8FromGbk(gbk);
 }
 
 void PrintMaterial(std::FILE* stream, const std::string& text) {
@@ -26,13 +26,13 @@ Language SystemLanguage() {
     return Language::english;
 }
 
-std::string BesideProgram(const char* name) {
+std::string ProgramFolder() {
     char path[4096];
     const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
     if (length <= 0)
         return {};
     const std::string program(path, static_cast<std::size_t>(length));
-    return program.substr(0, program.rfind('/') + 1) + name;
+    return program.substr(0, program.rfind('/') + 1);
 }
 
 bool ReplaceFileWith(const char* temporary, const char* target) {

@@ -22,13 +22,13 @@ Language SystemLanguage() {
     return codePage == chineseCodePage ? Language::chinese : Language::english;
 }
 
-std::string BesideProgram(const char* name) {
+std::string ProgramFolder() {
     char path[MAX_PATH];
     const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
     if (length == 0 || length == sizeof path)
         return {};
     const std::string program(path, length);
-    return program.substr(0, program.find_last_of("\\/") + 1) + name;
+    return program.substr(0, program.find_last_of("\\/") + 1);
 }
 
 bool ReplaceFileWith(const char* temporary, const char* target) {

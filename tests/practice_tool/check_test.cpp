@@ -13,9 +13,9 @@ TEST(Check, WarnsAboutEachFaultAndListsWhatTheLoaderLoads) {
     const std::string good = "的\r\nrqyy\r\n全码rqyy\r\n一\r\ng\r\n一级简码\r\n";
     const std::string cut = "的\r\nrqyy\r\n" + std::string(64, 'r') + "的的的的的的的的\r\n" + good;
     const std::tuple<std::string, Msg, unsigned, std::vector<std::string>> cases[] = {
-        {good + "\x1A", Msg::count, 0, {}},
-        {"联\r\nbud\r\n通\r\n", Msg::count, 0, {}}, // GBK with bytes UTF-8 uses too
-        {good + "人\r\nw\r\n" + std::string(79, 'x'), Msg::count, 0, {}},
+        {good + "\x1A", Msg::none, 0, {}},
+        {"联\r\nbud\r\n通\r\n", Msg::none, 0, {}}, // GBK with bytes UTF-8 uses too
+        {good + "人\r\nw\r\n" + std::string(79, 'x'), Msg::none, 0, {}},
         {"\xEF\xBB\xBF" + good, Msg::byteOrderMark, 0, {}},
         {std::string("\xFF\xFE\x84\x76\r\0\n\0", 8), Msg::utf16, 0, {}},
         {u8"的\r\nrqyy\r\n全码\r\n一\r\ng\r\n简码\r\n", Msg::looksLikeUtf8, 0, {}},
@@ -38,7 +38,7 @@ TEST(Check, WarnsAboutEachFaultAndListsWhatTheLoaderLoads) {
         TempFile file("check.txt", bytes);
         CheckResult result;
         ASSERT_TRUE(CheckPracticeFile(file.path.c_str(), result));
-        bool found = id == Msg::count && result.findings.empty();
+        bool found = id == Msg::none && result.findings.empty();
         for (const Problem& finding : result.findings)
             found = found || (finding.id == id && finding.line == line &&
                               (args.empty() || finding.args == args));

@@ -3,7 +3,6 @@
 
 #include "practice_tool/check.h"
 #include "practice_tool/make.h"
-#include "practice_tool/material_sources.h"
 #include "practice_tool/shuffle.h"
 
 namespace {
@@ -86,30 +85,4 @@ TEST(Make, OrdersByTextByWeightOrByNumber) {
     Pcg32 reference(42); // pcg32_srandom_r(42, 54) of the generator's reference code
     for (std::uint32_t expected : {0xa15c02b7u, 0x7b47f409u, 0xba1d3330u, 0x83d2f293u})
         EXPECT_EQ(reference.next(), expected);
-}
-
-// The 98 table from its UTF-16 sources: full codes, and a short code only for
-// the character ranked first for it, also where that one (𠀀) is outside GBK.
-TEST(Material, Wubi98TableFromItsRankedSource) {
-    const auto utf16 = [](const std::u32string& text) {
-        std::string bytes = "\xFF\xFE";
-        for (char32_t c : text)
-            for (char32_t unit : c > 0xFFFF
-                                     ? std::u32string{0xD7C0 + (c >> 10), 0xDC00 + (c & 0x3FF)}
-                                     : std::u32string{c})
-                bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-        return bytes;
-    };
-    const TempFile full("full.txt", utf16(U"工\taaaa\r\n戈\tagnt\r\n\U00020000\taaab\r\n")),
-        ranked("ranked.txt", utf16(U"\U00020000\ta\r\n工\ta\r\n戈\ta\r\n工\taaaa\r\n戈\tag\r\n戈"
-                                   U"\tagnt\r\n")),
-        out("t98.yaml"), odd("odd.txt", "\xFF\xFE\x41"),
-        lone("lone.txt", "\xFF\xFE\x00\xD8\x00\xE0");
-    std::string failure;
-    ASSERT_TRUE(WriteTable98(full.path.c_str(), ranked.path.c_str(), out.path.c_str(), failure));
-    const std::string table = out.read();
-    EXPECT_EQ(table.substr(table.find("...\n\n") + 5), u8"工\taaaa\n戈\tag\n戈\tagnt\n");
-    for (const TempFile* bad : {&odd, &lone})
-        EXPECT_FALSE(
-            WriteTable98(bad->path.c_str(), ranked.path.c_str(), out.path.c_str(), failure));
 }

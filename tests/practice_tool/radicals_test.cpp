@@ -4,11 +4,12 @@
 // common characters name their radicals.
 #include "tool_test_support.h"
 
-#include "practice_tool/explain.h"
-#include "practice_tool/gbk.h"
-#include "practice_tool/radical_data.h"
-#include "practice_tool/samples.h"
-#include "practice_tool/utf8.h"
+#include "practice_tool/wubi/explain.h"
+#include "practice_tool/text/gbk.h"
+#include "practice_tool/wubi/radical_data_file.h"
+#include "practice_tool/wubi/spelling.h"
+#include "practice_tool/wubi/rime_table.h"
+#include "practice_tool/text/utf8.h"
 
 #include <cstdio>
 
@@ -25,7 +26,8 @@ struct Material {
 Material Read(WubiVersion version) {
     Material read;
     Problem problem;
-    EXPECT_TRUE(ReadRimeTable(BesideProgram(DataOf(version).table).c_str(), read.table, problem));
+    EXPECT_TRUE(
+        ReadRimeTable(DataFilesIn(ProgramFolder(), version).table.c_str(), read.table, problem));
     for (const RimeEntry& entry : read.table.entries) {
         std::vector<TableCode>& codes = read.codes[entry.character];
         if (InGb2312(entry.character) && codes.empty())
@@ -33,16 +35,9 @@ Material Read(WubiVersion version) {
         codes.push_back({entry.code, 0});
     }
     const std::set<char32_t> wanted(read.gb2312.begin(), read.gb2312.end());
-    EXPECT_TRUE(ReadRadicalData(BesideProgram(DataOf(version).radicals).c_str(), wanted,
+    EXPECT_TRUE(ReadRadicalData(DataFilesIn(ProgramFolder(), version).radicals.c_str(), wanted,
                                 read.glyphs, problem));
     return read;
-}
-
-std::string Utf8(const std::u32string& characters) {
-    std::string text;
-    for (char32_t c : characters)
-        AppendUtf8(text, c);
-    return text;
 }
 
 // Where the radical data and the table divide a character differently.

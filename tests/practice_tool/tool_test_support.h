@@ -1,7 +1,7 @@
 // Shared by the practice-tool tests: temporary files and runs of the command line.
 #pragma once
 
-#include "practice_tool/tool.h"
+#include "practice_tool/commands.h"
 #include "practice_tool/tool_platform.h"
 #include "tests/temp_file.h"
 

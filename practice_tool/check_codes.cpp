@@ -1,0 +1,41 @@
+#include "practice_tool/check_codes.h"
+#include "practice_tool/text/ascii.h"
+#include "practice_tool/text/gbk.h"
+#include "practice_tool/wubi/rime_table.h"
+
+#include <algorithm>
+#include <cstring>
+
+bool CheckCodes(const char* tablePath, const char* version, CheckResult& result, Problem& problem) {
+    std::set<char32_t> wanted;
+    std::vector<char32_t> characters; // of each entry, 0 where there is none
+    for (const CheckedEntry& checked : result.entries) {
+        char32_t character = 0;
+        if (std::strlen(checked.entry.character) != 2 ||
+            !DecodeGbk(checked.entry.character, 2, character))
+            character = 0;
+        characters.push_back(character);
+        wanted.insert(character);
+    }
+    CodesOfCharacters codes;
+    if (!ReadWubiTable(tablePath, wanted, codes, problem))
+        return false;
+    for (std::size_t i = 0; i < result.entries.size(); ++i) {
+        const CheckedEntry& checked = result.entries[i];
+        // Answers are judged without regard to case.
+        const std::string code = AsciiLower(checked.entry.code);
+        if (characters[i] == 0 || code.empty() ||
+            !std::all_of(code.begin(), code.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+            continue; // another finding tells what is wrong here
+        const std::vector<TableCode>& known = codes[characters[i]];
+        const bool found = std::any_of(known.begin(), known.end(),
+                                       [&](const TableCode& entry) { return entry.code == code; });
+        if (!found)
+            result.findings.push_back({checked.lines[1].line,
+                                       known.empty() ? Msg::notInTable : Msg::codeNotInTable,
+                                       {checked.entry.code, version}});
+    }
+    std::stable_sort(result.findings.begin(), result.findings.end(),
+                     [](const Problem& a, const Problem& b) { return a.line < b.line; });
+    return true;
+}

@@ -1,0 +1,18 @@
+// The explanations that practice files made by this tool carry: the
+// character's own radicals in order, each with its key, and the
+// identification code with what it stands for; what kind of code it is; what
+// other codes the character has.
+#pragma once
+
+#include "practice_tool/wubi/rime_table.h"
+#include "practice_tool/wubi/version.h"
+
+#include <string>
+
+// The explanation of `drilled` (the full code or one of the shorter ones) for
+// the GBK character `character` in `version`, in GBK, at most `longestLine`
+// bytes, so that it is read as one line. `glyphs` are the character's glyphs in the radical data;
+// where they cannot be named or do not spell the table's full code, the explanation tells keys and
+// zones only.
+std::string ExplainCode(WubiVersion version, const std::string& character, const CharCodes& codes,
+                        const std::string& drilled, const std::u32string& glyphs);
