@@ -10,6 +10,7 @@
 #include "practice_tool/text/whole_file.h"
 #include "practice_tool/tool_platform.h"
 #include "practice_tool/wubi/key_charts.h"
+#include "practice_tool/wubi/lesson_rules.h"
 
 #include <algorithm>
 #include <chrono>
@@ -146,6 +147,10 @@ int MakeFile(const Streams& streams, const char* textPath, const DataFiles& sour
     case MakeResult::nothing:
         PrintErrors(streams, textPath, {{0, Msg::noCharacters, {}}});
         return NotWritten(streams, outPath, exitFindings);
+    case MakeResult::tooFewToSpace:
+        PrintErrors(streams, textPath,
+                    {{0, Msg::tooFewToSpace, {Number(leastSpacedItems), Number(made.entries)}}});
+        return NotWritten(streams, outPath, exitFindings);
     case MakeResult::sourceFailed:
         PrintErrors(streams, failedSource.c_str(), {problem});
         Print(streams.err, streams.language, Msg::tableHint);
@@ -171,8 +176,27 @@ void PrintMadeDetails(const Streams& streams, const MadeText& made, const MakeOp
     if (made.withoutCode != 0)
         Print(streams.out, language, Msg::withoutCode,
               {Number(made.withoutCode), Say(language, CodeName(options.drill))});
+    if (made.outsideKeys != 0)
+        Print(streams.out, language, Msg::outsideKeys, {Number(made.outsideKeys), options.keys});
     if (options.order == Order::shuffle)
         Print(streams.out, language, Msg::shuffled, {std::to_string(options.shuffleNumber)});
+}
+
+// make's options that do not go together: a seed without shuffling, repeats
+// and spacing.
+bool OptionsAgree(const CommandLine& line) {
+    return (!line.seeded || line.make.order == Order::shuffle) &&
+           !(line.repeated && line.make.spaced);
+}
+
+// The options of a command line, with a shuffle's number drawn where none was given.
+MakeOptions OptionsOf(const CommandLine& line) {
+    MakeOptions options = line.make;
+    if (options.order == Order::shuffle && !line.seeded)
+        options.shuffleNumber = static_cast<std::uint64_t>(
+                                    std::chrono::system_clock::now().time_since_epoch().count()) %
+                                shuffleNumbers;
+    return options;
 }
 
 int Make(const CommandLine& line, const Streams& streams) {
@@ -180,15 +204,10 @@ int Make(const CommandLine& line, const Streams& streams) {
         Print(streams.out, streams.language, Msg::makeHelp);
         return exitClean;
     }
-    MakeOptions options = line.make;
+    const MakeOptions options = OptionsOf(line);
     const std::vector<const char*>& paths = line.operands;
-    if ((paths.size() != 2 && paths.size() != 3) ||
-        (line.seeded && options.order != Order::shuffle))
+    if ((paths.size() != 2 && paths.size() != 3) || !OptionsAgree(line))
         return Usage(streams, Msg::makeHelp);
-    if (options.order == Order::shuffle && !line.seeded)
-        options.shuffleNumber = static_cast<std::uint64_t>(
-                                    std::chrono::system_clock::now().time_since_epoch().count()) %
-                                shuffleNumbers;
     DataFiles sources = BundledSources(options.version);
     if (paths.size() == 3) {
         sources.table = paths[1];
@@ -230,7 +249,7 @@ bool Exists(const std::string& path) {
 
 // A text file dropped on the tool: its characters become a practice file
 // beside it, under a name no file has yet.
-int MakeFromDroppedFile(const Streams& streams, WubiVersion version, const char* path) {
+int MakeFromDroppedFile(const Streams& streams, const MakeOptions& options, const char* path) {
     CheckResult check;
     if (CheckPracticeFile(path, check) && check.findings.empty()) {
         Print(streams.out, streams.language, Msg::dropAlready,
@@ -246,10 +265,8 @@ int MakeFromDroppedFile(const Streams& streams, WubiVersion version, const char*
         return exitFailed;
     }
     MadeText made;
-    MakeOptions options;
-    options.version = version;
     const int exitCode =
-        MakeFile(streams, path, BundledSources(version), options, outPath.c_str(), made);
+        MakeFile(streams, path, BundledSources(options.version), options, outPath.c_str(), made);
     if (exitCode == exitClean) {
         Print(streams.out, streams.language, Msg::dropMade, {outPath, Number(made.entries), path});
         PrintMadeDetails(streams, made, options);
@@ -313,9 +330,12 @@ int RunPracticeTool(int argc, char** argv, const Streams& streams) {
         Print(streams.out, streams.language, Msg::toolHelp);
         return exitClean;
     }
+    if (!OptionsAgree(line))
+        return Usage(streams, Msg::toolHelp);
     // Several files dropped at once each become a practice file.
+    const MakeOptions options = OptionsOf(line);
     int exitCode = exitClean;
     for (const char* path : line.operands)
-        exitCode = std::max(exitCode, MakeFromDroppedFile(streams, line.make.version, path));
+        exitCode = std::max(exitCode, MakeFromDroppedFile(streams, options, path));
     return exitCode;
 }

@@ -34,6 +34,8 @@ enum class Msg {
     outsideTable,
     withoutCode,
     shuffled,
+    outsideKeys,
+    tooFewToSpace,
     oneLetterCode,
     twoLetterCode,
     threeLetterCode,
@@ -58,6 +60,8 @@ enum class Msg {
     tableHeaderOpen,
     radicalsUnreadable,
     radicalsMalformed,
+    frequencyUnreadable,
+    frequencyMalformed,
     // What check warns about.
     byteOrderMark,
     utf16,
@@ -77,6 +81,7 @@ enum class Msg {
     noEntries,
     notInTable,
     codeNotInTable,
+    radicalOnOtherKey,
     count // the number of ids
 };
 

@@ -111,12 +111,12 @@ constexpr MessageRow rows[] = {
      "Usage: practice_tool make [OPTIONS] TEXT [TABLE] OUT\n"
      "\n"
      "Writes a practice file OUT with one entry for each Chinese character of\n"
-     "TEXT, each character once. TEXT is any text in UTF-8 or GBK: an article, a\n"
-     "lesson, a list of characters; what the table does not hold (punctuation,\n"
-     "digits, letters) is skipped and counted. The explanation names the\n"
-     "character's radicals in order, each with its key, and the identification\n"
-     "code with what it stands for, what kind of code it is and the other codes\n"
-     "the character has.\n"
+     "TEXT, each character once (unless --repeat or --spaced says otherwise).\n"
+     "TEXT is any text in UTF-8 or GBK: an article, a lesson, a list of characters;\n"
+     "what the table does not hold (punctuation, digits, letters) is skipped and\n"
+     "counted. The explanation names the character's radicals in order, each with\n"
+     "its key, and the identification code with what it stands for, what kind of\n"
+     "code it is and the other codes the character has.\n"
      "\n"
      "TABLE is a Wubi table of the version in the Rime dictionary format (UTF-8;\n"
      "text, code and weight separated by tabs). Without it the table that comes\n"
@@ -130,18 +130,32 @@ constexpr MessageRow rows[] = {
      "  --code=1            drill the one-letter short code\n"
      "  --code=2            drill the two-letter short code\n"
      "  --code=3            drill the three-letter short code\n"
+     "  --code=radical      drill the radicals of TEXT's characters that are one\n"
+     "                      character each: the radical, its key as the code\n"
      "  --order=text        in the order of the text (the default)\n"
-     "  --order=frequency   the most frequent characters first, by the weights of\n"
-     "                      the Wubi 86 table (the 98 table has none)\n"
+     "  --order=frequency   the most frequent characters of modern text first\n"
+     "                      (hanzi-frequency.txt; the others by the weights of the\n"
+     "                      Wubi 86 table); radicals: those most characters hold\n"
      "  --order=shuffle     in random order\n"
      "  --seed=N            with --order=shuffle: the order of seed N, the same\n"
      "                      every time and on every system (--number=N as well)\n"
+     "  --repeat=N          each entry N times in a row (1 to 9)\n"
+     "  --spaced            each entry four times, coming back after 8, 12 and 44\n"
+     "                      other entries (at the file's start and end at least 2,\n"
+     "                      5 and 11), never twice in a row; needs at least 14\n"
+     "                      characters; not with --repeat\n"
+     "  --keys=LETTERS      only the characters whose code uses nothing but\n"
+     "                      these keys (--keys=gfdsahjklm: the first two zones)\n"
+     "\n"
+     "Files dropped on practice_tool take these options too, after the file names\n"
+     "or before them.\n"
      "\n"
      "Exit codes: 0 written, 1 refused (no character of TEXT has such a code in\n"
      "the table), 2 a file cannot be read or OUT written.",
      "用法：practice_tool make [选项] 文本 [码表] 输出\n"
      "\n"
-     "为“文本”里的每个汉字生成一组，写成练习文件“输出”，每个字只出现一次。\n"
+     "为“文本”里的每个汉字生成一组，写成练习文件“输出”，每个字只出现一次\n"
+     "（--repeat 或 --spaced 另有规定）。\n"
      "“文本”可以是任何 UTF-8 或 GBK 的文字：文章、课文、字表都行；码表里没有的\n"
      "字符（标点、数字、字母）跳过并计数。说明按顺序写出这个字的字根和各自的键、\n"
      "末笔识别码及其含义、编码的种类和这个字的其他编码。\n"
@@ -157,11 +171,20 @@ constexpr MessageRow rows[] = {
      "  --code=1            练一级简码\n"
      "  --code=2            练二级简码\n"
      "  --code=3            练三级简码\n"
+     "  --code=radical      练字根：“文本”里的字所含的单字字根，编码是字根所在的键\n"
      "  --order=text        按字在文本里出现的顺序（默认）\n"
-     "  --order=frequency   按五笔 86 码表的字频，常用字在前（98 码表没有字频）\n"
+     "  --order=frequency   按现代汉语字频，常用字在前（hanzi-frequency.txt；\n"
+     "                      其余的字按五笔 86 码表的字频）；字根：含它的字多的在前\n"
      "  --order=shuffle     随机顺序\n"
      "  --seed=N            和 --order=shuffle 一起用：种子为 N 的随机顺序，\n"
      "                      每次、在每种系统上都一样（也可以写 --number=N）\n"
+     "  --repeat=N          每组连续出现 N 次（1 到 9）\n"
+     "  --spaced            间隔练习：每组出现四次，隔 8、12、44 组再出现（文件\n"
+     "                      开头和末尾至少隔 2、5、11 组），从不连续出现；至少要\n"
+     "                      14 个字；不能和 --repeat 同用\n"
+     "  --keys=LETTERS      只要编码全在这些键上的字（--keys=gfdsahjklm：横区和竖区）\n"
+     "\n"
+     "拖到 practice_tool 上的文件也可以用这些选项，写在文件名前后都行。\n"
      "\n"
      "退出码：0 已写入，1 拒绝（“文本”里没有一个字在码表中有所要的编码），\n"
      "2 无法读取文件或无法写入“输出”。"},
@@ -204,6 +227,11 @@ constexpr MessageRow rows[] = {
     {Msg::withoutCode, "  {1} characters skipped that have no {2}", "  跳过了 {1} 个没有{2}的字"},
     {Msg::shuffled, "  in random order; the same order again: --order=shuffle --seed={1}",
      "  顺序已打乱；要再得到这个顺序：--order=shuffle --seed={1}"},
+    {Msg::outsideKeys, "  {1} characters skipped whose code uses keys other than {2}",
+     "  跳过了 {1} 个编码用到 {2} 以外的键的字"},
+    {Msg::tooFewToSpace,
+     "a spaced file needs at least {1} different characters; the text gives {2}",
+     "间隔练习至少要 {1} 个不同的字，文本里只有 {2} 个"},
     {Msg::oneLetterCode, "one-letter short code", "一级简码"},
     {Msg::twoLetterCode, "two-letter short code", "二级简码"},
     {Msg::threeLetterCode, "three-letter short code", "三级简码"},
@@ -241,6 +269,9 @@ constexpr MessageRow rows[] = {
     {Msg::radicalsUnreadable, "cannot read the radical data", "无法读取字根数据"},
     {Msg::radicalsMalformed, "the radical data's line is not \"character<TAB>※radical※...※\"",
      "字根数据的这一行不是“字<TAB>※字根※……※”的形式"},
+    {Msg::frequencyUnreadable, "cannot read the frequency data", "无法读取字频数据"},
+    {Msg::frequencyMalformed, "the frequency data's line is not \"character<TAB>count<TAB>level\"",
+     "字频数据的这一行不是“字<TAB>次数<TAB>级别”的形式"},
 
     {Msg::byteOrderMark,
      "starts with a UTF-8 byte-order mark, which the program reads as part of the first "
@@ -284,6 +315,8 @@ constexpr MessageRow rows[] = {
     {Msg::notInTable, "the character is not in the Wubi {2} table", "这个字不在五笔 {2} 码表里"},
     {Msg::codeNotInTable, "{1} is not a Wubi {2} code of the character",
      "{1} 不是这个字的五笔 {2} 编码"},
+    {Msg::radicalOnOtherKey, "{1} is not the key of this radical in Wubi {2}: it is on {3}",
+     "在五笔 {2} 里这个字根不在 {1} 键上，而在 {3} 键上"},
 };
 
 // Every id but none has one row, in the order of the ids.

@@ -1,4 +1,6 @@
 #include "practice_tool/options.h"
+#include "practice_tool/text/ascii.h"
+#include "practice_tool/wubi/lesson_rules.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -12,6 +14,8 @@ constexpr unsigned Bit(Command command) {
 }
 constexpr unsigned everyCommand = Bit(Command::check) | Bit(Command::convert) | Bit(Command::make) |
                                   Bit(Command::keys) | Bit(Command::drop);
+// make's options; files dropped on a script that names them are made with them.
+constexpr unsigned makeAndDrop = Bit(Command::make) | Bit(Command::drop);
 
 template <typename T> struct Choice {
     const char* name;
@@ -20,7 +24,8 @@ template <typename T> struct Choice {
 constexpr Choice<DrillCode> drillChoices[] = {{"full", DrillCode::full},
                                               {"1", DrillCode::one},
                                               {"2", DrillCode::two},
-                                              {"3", DrillCode::three}};
+                                              {"3", DrillCode::three},
+                                              {"radical", DrillCode::radical}};
 constexpr Choice<Order> orderChoices[] = {
     {"text", Order::text}, {"frequency", Order::frequency}, {"shuffle", Order::shuffle}};
 
@@ -68,6 +73,33 @@ bool TakeSeed(const char* value, CommandLine& line) {
     return *end == '\0' && errno != ERANGE;
 }
 
+bool TakeRepeat(const char* value, CommandLine& line) {
+    if (value[0] < '1' || value[0] > '0' + static_cast<char>(mostRepeats) || value[1] != '\0')
+        return false;
+    line.make.repeat = static_cast<unsigned>(value[0] - '0');
+    line.repeated = true;
+    return true;
+}
+
+bool TakeSpaced(const char*, CommandLine& line) {
+    line.make.spaced = true;
+    return true;
+}
+
+// The letters of a, b ... y, either case, each once at most.
+bool TakeKeys(const char* value, CommandLine& line) {
+    std::string keys;
+    for (const char* c = value; *c != '\0'; ++c) {
+        const char lower = AsciiLower(*c);
+        if (lower < 'a' || lower > 'y')
+            return false;
+        if (keys.find(lower) == std::string::npos)
+            keys += lower;
+    }
+    line.make.keys = keys;
+    return !keys.empty();
+}
+
 struct Option {
     const char* name;   // "--wubi", given as "--wubi=VALUE"; or a flag such as "-q"
     unsigned commands;  // the commands that take it
@@ -79,11 +111,14 @@ struct Option {
 constexpr Option options[] = {
     {"--wubi", everyCommand, true, "86, 98", TakeVersion},
     {"-q", Bit(Command::check), false, nullptr, TakeQuiet},
-    {"--code", Bit(Command::make), false, "full, 1, 2, 3", TakeCode},
-    {"--order", Bit(Command::make), false, "text, frequency, shuffle", TakeOrder},
-    {"--seed", Bit(Command::make), false, "0, 1, 2 ...", TakeSeed},
+    {"--code", makeAndDrop, false, "full, 1, 2, 3, radical", TakeCode},
+    {"--order", makeAndDrop, false, "text, frequency, shuffle", TakeOrder},
+    {"--seed", makeAndDrop, false, "0, 1, 2 ...", TakeSeed},
     // The name the seed had before.
-    {"--number", Bit(Command::make), false, "0, 1, 2 ...", TakeSeed},
+    {"--number", makeAndDrop, false, "0, 1, 2 ...", TakeSeed},
+    {"--repeat", makeAndDrop, false, "1 ... 9", TakeRepeat},
+    {"--spaced", makeAndDrop, false, nullptr, TakeSpaced},
+    {"--keys", makeAndDrop, false, "letters a-y", TakeKeys},
 };
 
 bool IsHelp(const char* argument) {

@@ -13,10 +13,11 @@
 enum class Command { check, convert, make, keys, drop };
 
 struct CommandLine {
-    bool help = false;   // --help or -h: nothing else is read
-    bool quiet = false;  // check -q
-    bool seeded = false; // --seed (or --number) given
-    MakeOptions make;    // the version (for every command), and make's options
+    bool help = false;     // --help or -h: nothing else is read
+    bool quiet = false;    // check -q
+    bool seeded = false;   // --seed (or --number) given
+    bool repeated = false; // --repeat given
+    MakeOptions make;      // the version (for every command), and make's options
     std::vector<const char*> operands;
 };
 

@@ -6,14 +6,18 @@
 //   make_material [--check] sources SOURCE_FOLDER DATA_FOLDER
 //   make_material [--check] samples DATA_FOLDER SAMPLES_FOLDER
 //   make_material [--check] review DATA_FOLDER FOLDER
+//   make_material [--check] frequency UNIHAN_FOLDER DATA_FOLDER
 //
 // table86 writes wubi86-danzi.dict.yaml from Debian's Rime table; sources
 // writes wubi98-danzi.dict.yaml, wubi86-zigen.txt and wubi98-zigen.txt from the
 // public data sets in SOURCE_FOLDER; samples writes the 86 samples into
 // SAMPLES_FOLDER and the 98 ones into its folder 98; review writes the review
-// sheet of the radicals' names, radical-names.txt. With --check, nothing is
+// sheet of the radicals' names, radical-names.txt; frequency writes
+// hanzi-frequency.txt from Unihan (/usr/share/unicode of Debian's unicode-data)
+// and the Wubi 86 table in DATA_FOLDER. With --check, nothing is
 // written: the files are made in a temporary folder and compared.
 #include "practice_tool/material/data_files.h"
+#include "practice_tool/material/frequency_data.h"
 #include "practice_tool/material/review_sheet.h"
 #include "practice_tool/material/sample_files.h"
 #include "practice_tool/text/whole_file.h"
@@ -35,8 +39,11 @@ std::string Folder(std::string path) {
 }
 
 // Makes `what` from `from` into the folder `into`; `made` names the files.
+// `committed` is the folder named on the command line, where the frequency
+// data finds the Wubi 86 table whatever `into` is.
 bool MakeMaterial(const std::string& what, const std::string& from, const std::string& into,
-                  std::vector<std::string>& made, std::string& failure) {
+                  const std::string& committed, std::vector<std::string>& made,
+                  std::string& failure) {
     if (what == "table86") {
         made = {DataOf(WubiVersion::wubi86).table};
         return WriteTable86(from.c_str(), (into + made[0]).c_str(), failure);
@@ -51,6 +58,11 @@ bool MakeMaterial(const std::string& what, const std::string& from, const std::s
                                 (into + made[1]).c_str(), failure) &&
                WriteRadicalData((from + "wubi98_spelling.txt").c_str(), "98",
                                 (into + made[2]).c_str(), failure);
+    }
+    if (what == "frequency") {
+        made = {frequencyData};
+        return WriteFrequencyData(from, (committed + DataOf(WubiVersion::wubi86).table).c_str(),
+                                  (into + made[0]).c_str(), failure);
     }
     if (what == "review") {
         made = {"radical-names.txt"};
@@ -148,8 +160,9 @@ bool SameAsCommitted(const std::string& what, const std::string& fresh,
 int main(int argc, char** argv) {
     const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;
     if (argc != (check ? 5 : 4)) {
-        std::fprintf(stderr,
-                     "usage: make_material [--check] table86|sources|samples|review FROM INTO\n");
+        std::fprintf(
+            stderr,
+            "usage: make_material [--check] table86|sources|samples|review|frequency FROM INTO\n");
         return 2;
     }
     const std::string what = argv[check ? 2 : 1];
@@ -163,7 +176,7 @@ int main(int argc, char** argv) {
     const std::string target = check ? scratch.path() : into;
     std::vector<std::string> made;
     std::string failure;
-    if (!MakeMaterial(what, from, target, made, failure)) {
+    if (!MakeMaterial(what, from, target, into, made, failure)) {
         std::fprintf(stderr, "make_material: %s\n", failure.c_str());
         return 1;
     }

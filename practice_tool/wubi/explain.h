@@ -4,6 +4,7 @@
 // other codes the character has.
 #pragma once
 
+#include "practice_tool/wubi/key_charts.h"
 #include "practice_tool/wubi/rime_table.h"
 #include "practice_tool/wubi/version.h"
 
@@ -16,3 +17,9 @@
 // zones only.
 std::string ExplainCode(WubiVersion version, const std::string& character, const CharCodes& codes,
                         const std::string& drilled, const std::u32string& glyphs);
+
+// The explanation of a radical drill's entry: the radical (GBK), its key with
+// zone and place, the key's verse (98: its first radicals) and `example`, a
+// character that holds it ("" for none).
+std::string ExplainRadicalDrill(WubiVersion version, const WubiKey& key, const std::string& radical,
+                                const std::string& example);

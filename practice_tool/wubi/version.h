@@ -24,13 +24,17 @@ constexpr const VersionData& DataOf(WubiVersion version) {
 
 // The files material of a version is made from.
 struct DataFiles {
-    std::string table;    // the Wubi table of the version
-    std::string radicals; // the radical data of its full codes
-    std::string weights;  // the table whose weights order by frequency: Wubi 86's
+    std::string table;     // the Wubi table of the version
+    std::string radicals;  // the radical data of its full codes
+    std::string weights;   // the table whose weights order by frequency: Wubi 86's
+    std::string frequency; // the characters' frequency in modern text, most frequent first
 };
+
+// The frequency data, the same for either version.
+constexpr const char* frequencyData = "hanzi-frequency.txt";
 
 // The data of `version` in `folder` (ending in a separator).
 inline DataFiles DataFilesIn(const std::string& folder, WubiVersion version) {
     return {folder + DataOf(version).table, folder + DataOf(version).radicals,
-            folder + DataOf(WubiVersion::wubi86).table};
+            folder + DataOf(WubiVersion::wubi86).table, folder + frequencyData};
 }
