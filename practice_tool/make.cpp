@@ -190,6 +190,8 @@ MakeResult MakePracticeText(const InputText& input, const DataFiles& files,
     if (kept.empty())
         return MakeResult::nothing;
     PutInOrder(kept, options);
+    if (options.most != 0 && kept.size() > options.most)
+        kept.resize(options.most);
     std::vector<std::size_t> order;
     if (options.spaced && !SpacedOrder(kept.size(), order)) {
         made.entries = kept.size();

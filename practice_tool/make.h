@@ -23,9 +23,10 @@ struct MakeOptions {
     DrillCode drill = DrillCode::full;
     Order order = Order::text;
     std::uint64_t shuffleNumber = 0;
-    unsigned repeat = 1; // each entry this many times in a row
-    bool spaced = false; // each entry four times on the spaced schedule
-    std::string keys;    // when not empty: only codes of these keys (lower case)
+    unsigned repeat = 1;  // each entry this many times in a row
+    bool spaced = false;  // each entry four times on the spaced schedule
+    std::string keys;     // when not empty: only codes of these keys (lower case)
+    std::size_t most = 0; // when not 0: only the first this many, once ordered
 };
 
 struct MadeText {

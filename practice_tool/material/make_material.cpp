@@ -10,8 +10,8 @@
 //
 // table86 writes wubi86-danzi.dict.yaml from Debian's Rime table; sources
 // writes wubi98-danzi.dict.yaml, wubi86-zigen.txt and wubi98-zigen.txt from the
-// public data sets in SOURCE_FOLDER; samples writes the 86 samples into
-// SAMPLES_FOLDER and the 98 ones into its folder 98; review writes the review
+// public data sets in SOURCE_FOLDER; samples writes the 86 course into
+// SAMPLES_FOLDER/86 and the 98 one into SAMPLES_FOLDER/98; review writes the review
 // sheet of the radicals' names, radical-names.txt; frequency writes
 // hanzi-frequency.txt from Unihan (/usr/share/unicode of Debian's unicode-data)
 // and the Wubi 86 table in DATA_FOLDER. With --check, nothing is
@@ -33,6 +33,10 @@
 #include <vector>
 
 namespace {
+
+// The course's folders, one a version, and the folder that holds them, where
+// no lesson lies any more.
+constexpr const char* sampleFolders[] = {"86/", "98/", ""};
 
 std::string Folder(std::string path) {
     return path.empty() || path.back() == '/' ? path : path + "/";
@@ -69,13 +73,15 @@ bool MakeMaterial(const std::string& what, const std::string& from, const std::s
         return WriteReviewSheet(from, (into + made[0]).c_str(), failure);
     }
     if (what == "samples") {
-        std::vector<std::string> made98;
-        mkdir((into + "98").c_str(), 0777);
-        if (!WriteSamples(WubiVersion::wubi86, from, into, made, failure) ||
-            !WriteSamples(WubiVersion::wubi98, from, into + "98/", made98, failure))
-            return false;
-        for (const std::string& name : made98)
-            made.push_back("98/" + name);
+        for (const VersionData& version : versionData) {
+            const std::string folder = std::string(version.number) + "/";
+            std::vector<std::string> lessons;
+            mkdir((into + folder).c_str(), 0777);
+            if (!WriteSamples(version.version, from, into + folder, lessons, failure))
+                return false;
+            for (const std::string& name : lessons)
+                made.push_back(folder + name);
+        }
         return true;
     }
     failure = "no such thing to make: " + what;
@@ -116,7 +122,7 @@ class ScratchFolder {
     ~ScratchFolder() {
         if (path_.empty())
             return;
-        for (const char* folder : {"98/", ""}) {
+        for (const char* folder : sampleFolders) {
             for (const std::string& name : FilesIn(path_ + folder, ""))
                 std::remove((path_ + folder + name).c_str());
             rmdir((path_ + folder).c_str());
@@ -138,7 +144,7 @@ bool SameAsCommitted(const std::string& what, const std::string& fresh,
                      const std::string& committed, std::vector<std::string> names,
                      const std::string& from) {
     if (what == "samples")
-        for (const char* folder : {"", "98/"})
+        for (const char* folder : sampleFolders)
             for (const std::string& name : FilesIn(committed + folder, ".txt"))
                 if (std::find(names.begin(), names.end(), folder + name) == names.end())
                     names.push_back(folder + name);

@@ -66,3 +66,14 @@ bool MoreFrequent(const FrequencyKey& a, const FrequencyKey& b) {
         return a.ranked;
     return a.ranked ? a.rank < b.rank : a.weight > b.weight;
 }
+
+std::u32string CommonCharacters(const RimeTable& table86, const FrequencyRanks& ranks,
+                                std::size_t count) {
+    // By weight first, so that the stable sort leaves those without a rank so.
+    std::u32string characters = FrequentCharacters(table86, std::u32string::npos);
+    std::stable_sort(characters.begin(), characters.end(), [&](char32_t a, char32_t b) {
+        return MoreFrequent(KeyOf(ranks, a, 0), KeyOf(ranks, b, 0));
+    });
+    characters.resize(std::min(characters.size(), count));
+    return characters;
+}

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "practice_tool/message_ids.h"
+#include "practice_tool/wubi/rime_table.h"
 
 #include <cstddef>
 #include <map>
@@ -52,3 +53,8 @@ struct FrequencyKey {
 };
 FrequencyKey KeyOf(const FrequencyRanks& ranks, char32_t character, double weight);
 bool MoreFrequent(const FrequencyKey& a, const FrequencyKey& b);
+
+// The `count` most common characters of GB2312 in the frequency order; the
+// weights of `table86` (Wubi 86's) rank those `ranks` lacks.
+std::u32string CommonCharacters(const RimeTable& table86, const FrequencyRanks& ranks,
+                                std::size_t count);
