@@ -8,10 +8,11 @@
 #   files OBJDUMP      exactly the expected files; the programs static and stripped
 #   documents          the documents Notepad opens: UTF-8 with a byte-order mark, CR LF
 #   licences           Tarnvel's, the tables' and the runtime's notices
-#   samples            the zipped tool finds every zipped sample clean
+#   samples            the zipped tool finds every lesson of the course clean
 #   help               the tool's help in Chinese in code page 936, English in 1252
 #   drop               a dropped article gives a practice file of its characters
 #   drop98             dropped on practice_tool98.cmd, it gives one with 98 codes
+#   review             dropped on review86.cmd / review98.cmd, a spaced file of each version
 #   shuffle            the same number gives the same order, another another
 #   shell E2E_DRIVER   the program passes the end-to-end shell cases from there
 set -u
@@ -23,8 +24,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 documents="README-zh.txt LICENSE.txt NOTICES.txt COPYING-samples.txt licenses/LGPL-3.0.txt
-    licenses/GPL-3.0.txt licenses/MIT-radical-data.txt licenses/Unlicense.txt"
-data="wubi86-danzi.dict.yaml wubi98-danzi.dict.yaml wubi86-zigen.txt wubi98-zigen.txt"
+    licenses/GPL-3.0.txt licenses/MIT-radical-data.txt licenses/Unlicense.txt
+    licenses/Unicode-DFS-2016.txt"
+data="wubi86-danzi.dict.yaml wubi98-danzi.dict.yaml wubi86-zigen.txt wubi98-zigen.txt
+    hanzi-frequency.txt"
+scripts="practice_tool98.cmd review86.cmd review98.cmd"
 
 # The zipped tool as a user starts it: code page 936 unless told, its input
 # never a console (so that it never waits for a key).
@@ -57,10 +61,10 @@ check_files() {
     local objdump=$1 name expected actual
     name=$(basename "$folder")
     expected=$(
-        for file in tarnvel.exe practice_tool.exe practice_tool98.cmd $data $documents; do
+        for file in tarnvel.exe practice_tool.exe $scripts $data $documents; do
             echo "$name/$file"
         done
-        (cd "$source_dir" && ls samples/*.txt samples/98/*.txt) | sed "s|^|$name/|"
+        (cd "$source_dir" && ls samples/86/*.txt samples/98/*.txt) | sed "s|^|$name/|"
     )
     actual=$(cd "$(dirname "$folder")" && find . -type f | sed 's|^\./||')
     diff <(sort <<<"$expected") <(sort <<<"$actual") || return 1
@@ -103,6 +107,8 @@ check_licences() {
         has COPYING-samples.txt "GNU Lesser General Public License, version 3" &&
         has COPYING-samples.txt "https://github.com/yanhuacuo/98wubi-tables" &&
         has COPYING-samples.txt "https://github.com/qwertyyb/Fire" &&
+        has COPYING-samples.txt "kHanyuPinlu" && has NOTICES.txt "hanzi-frequency.txt" &&
+        has licenses/Unicode-DFS-2016.txt "UNICODE, INC. LICENSE AGREEMENT" &&
         has wubi86-danzi.dict.yaml "Licence: GNU LGPL version 3" &&
         has wubi98-danzi.dict.yaml "the Unlicense" && has wubi86-zigen.txt "under the MIT licence" &&
         has wubi98-zigen.txt "under the MIT licence" && has NOTICES.txt "qwertyyb" &&
@@ -115,9 +121,8 @@ check_licences() {
 
 check_samples() {
     local sample status=0 version
-    for sample in "$folder"/samples/*.txt "$folder"/samples/98/*.txt; do
-        version=86
-        [ "$(basename "$(dirname "$sample")")" = 98 ] && version=98
+    for sample in "$folder"/samples/86/*.txt "$folder"/samples/98/*.txt; do
+        version=$(basename "$(dirname "$sample")")
         tool check -q --wubi=$version "$(tarnvel_windows_path "$sample")" || {
             echo "the zipped tool warns about $(basename "$sample")"
             status=1
@@ -166,6 +171,27 @@ check_drop98() {
     ! cmp "$made" "$work/made86.txt" && ! tool check -q "$(tarnvel_windows_path "$made")"
 }
 
+# The article dropped on each review script: a spaced file of its version,
+# clean, each character four times, never twice in a row.
+check_review() {
+    drop_article
+    local made=$work/drop/课文-wubi.txt version
+    for version in 86 98; do
+        rm -f "$made"
+        tarnvel_wine cmd /c "$(tarnvel_windows_path "$folder/review$version.cmd")" "$article" \
+            </dev/null 2>&1 | iconv -f GBK -t UTF-8 | tee "$work/review.log"
+        grep -q '^已生成练习文件：' "$work/review.log" || return 1
+        tool check -q --wubi=$version "$(tarnvel_windows_path "$made")" || return 1
+        python3 - "$made" <<'EOF' || return 1
+import collections, sys
+lines = open(sys.argv[1], encoding="gbk", newline="").read().split("\r\n")[0::3][:-1]
+counts = collections.Counter(lines)
+assert lines and set(counts.values()) == {4}, "not each four times"
+assert all(a != b for a, b in zip(lines, lines[1:])), "twice in a row"
+EOF
+    done
+}
+
 # Of the same entries as the article's own order.
 check_shuffle() {
     drop_article
@@ -193,7 +219,7 @@ check_shell() {
 }
 
 case $check in
-files | documents | licences | samples | help | drop | drop98 | shuffle | shell) "check_$check" "$@" ;;
+files | documents | licences | samples | help | drop | drop98 | review | shuffle | shell) "check_$check" "$@" ;;
 *)
     echo "check.sh: no check named $check" >&2
     exit 2

@@ -1,11 +1,12 @@
 # Stages and packs the release folder. Run by the "release" target with
-# STAGE, ZIP, PROGRAM, TOOL, DATA (the tool's data files), DROP98, SAMPLES_DIR,
+# STAGE, ZIP, PROGRAM, TOOL, DATA (the tool's data files), DROP_TARGETS (the
+# scripts to drop texts on), SAMPLES_DIR,
 # GUIDE, LICENSE, NOTICES, TABLE_NOTICE, LICENSES_DIR, VERSION and STRIP set.
 get_filename_component(stageParent ${STAGE} DIRECTORY)
 get_filename_component(stageName ${STAGE} NAME)
 file(REMOVE_RECURSE ${STAGE})
 file(REMOVE ${ZIP})
-file(MAKE_DIRECTORY ${STAGE}/samples/98 ${STAGE}/licenses)
+file(MAKE_DIRECTORY ${STAGE}/samples/86 ${STAGE}/samples/98 ${STAGE}/licenses)
 
 file(COPY ${PROGRAM} ${TOOL} ${DATA} DESTINATION ${STAGE})
 # The link already strips; this keeps a debug build's zip small as well.
@@ -17,17 +18,21 @@ if(NOT stripped EQUAL 0)
     message(FATAL_ERROR "cannot strip the programs")
 endif()
 
-file(GLOB samples ${SAMPLES_DIR}/*.txt)
-file(COPY ${samples} DESTINATION ${STAGE}/samples)
-file(GLOB samples ${SAMPLES_DIR}/98/*.txt)
-file(COPY ${samples} DESTINATION ${STAGE}/samples/98)
+# The course: one folder of numbered lessons a version.
+foreach(version 86 98)
+    file(GLOB lessons ${SAMPLES_DIR}/${version}/*.txt)
+    file(COPY ${lessons} DESTINATION ${STAGE}/samples/${version})
+endforeach()
 
-# The script to drop texts on for Wubi 98: CR LF and no byte-order mark, which
-# cmd would take for part of its first command.
-file(READ ${DROP98} script)
-string(REPLACE "\r\n" "\n" script "${script}")
-string(REPLACE "\n" "\r\n" script "${script}")
-file(WRITE ${STAGE}/practice_tool98.cmd "${script}")
+# The scripts to drop texts on: CR LF and no byte-order mark, which cmd would
+# take for part of its first command.
+foreach(target ${DROP_TARGETS})
+    get_filename_component(targetName ${target} NAME)
+    file(READ ${target} script)
+    string(REPLACE "\r\n" "\n" script "${script}")
+    string(REPLACE "\n" "\r\n" script "${script}")
+    file(WRITE ${STAGE}/${targetName} "${script}")
+endforeach()
 
 # Documents: UTF-8 with a byte-order mark and CR LF, which Notepad opens
 # correctly whatever the system code page.

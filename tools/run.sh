@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Tarnvel for 64-bit Windows and starts it under Wine in code page 936,
-# in the samples folder, so that the open-file dialog shows them first.
+# in the 86 course's folder, so that the open-file dialog shows its lessons first.
 # On the user's display when DISPLAY is set; otherwise on a private Xvfb
 # display just long enough to save a screenshot of the main window, which is
 # then closed the way its close box closes it. Exits with the program's code.
@@ -19,7 +19,7 @@ tarnvel_make_prefix
 
 if [ -n "${DISPLAY:-}" ]; then
     echo "run: starting $program on $DISPLAY"
-    cd "$root/samples"
+    cd "$root/samples/86"
     tarnvel_wine "$program"
     exit
 fi
@@ -27,7 +27,7 @@ fi
 tarnvel_start_display
 trap tarnvel_stop_display EXIT
 echo "run: no DISPLAY; starting $program on a private display $DISPLAY"
-(cd "$root/samples" && tarnvel_wine "$program") &
+(cd "$root/samples/86" && tarnvel_wine "$program") &
 tarnvel=$!
 shot=$build/tarnvel.png
 if tarnvel_wine "$driver" --await-main 60000; then
