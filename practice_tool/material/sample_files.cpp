@@ -18,6 +18,7 @@ namespace {
 constexpr std::size_t commonCount = 1500;
 constexpr std::size_t bandSize = mostLessonEntries / spacedTimes; // characters a spaced lesson
 constexpr std::uint64_t mixedSeed = 25;
+constexpr std::size_t ownRadicalLessons = 3;
 constexpr const char* zoneNames[] = {"heng", "shu", "pie", "na", "zhe"};
 constexpr const char* shapeNames[] = {"zuoyou", "shangxia", "zahe"};
 
@@ -135,11 +136,16 @@ bool KeyLessons(const CourseData& data, std::vector<Lesson>& lessons, std::strin
     lessons.push_back({"yiji-jianma",
                        {{levelOne, With(version, DrillCode::one, true)},
                         {levelOne, With(version, DrillCode::full, false)}}});
-    for (std::size_t start = 0; start < own.size(); start += bandSize)
-        lessons.push_back(
-            {"chengzi-zigen" + (own.size() > bandSize ? "-" + std::to_string(start / bandSize + 1)
-                                                      : std::string()),
-             {{own.substr(start, bandSize), With(version, DrillCode::full, true)}}});
+    // As many lessons in either version, so that the courses keep one numbering.
+    const std::size_t part = (own.size() + ownRadicalLessons - 1) / ownRadicalLessons;
+    if (part > bandSize) {
+        failure =
+            "too many radicals of their own for " + std::to_string(ownRadicalLessons) + " lessons";
+        return false;
+    }
+    for (std::size_t i = 0; i < ownRadicalLessons; ++i)
+        lessons.push_back({"chengzi-zigen-" + std::to_string(i + 1),
+                           {{own.substr(i * part, part), With(version, DrillCode::full, true)}}});
     return true;
 }
 
