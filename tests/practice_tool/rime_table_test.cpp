@@ -33,7 +33,7 @@ TEST(RimeTable, ReadsSingleCharactersWithWubiCodes) {
 // The full code is the longest, of several the heaviest, then the first; the
 // others follow shortest first, each once.
 TEST(RimeTable, SortsCodesAndOrdersByTheFullCodesWeight) {
-    const std::vector<TableCode> codes = {{"fbx", 1}, {"f", 9}, {"fbn", 5}, {"fb", 2},
+    const std::vector<TableCode> codes = {{"fbx", 1}, {"f", 9},   {"fbn", 5}, {"fb", 2},
                                           {"fbn", 7}, {"fbf", 7}, {"f", 1}};
     const CharCodes sorted = SortCodes(codes);
     EXPECT_EQ(sorted.full, "fbn");

@@ -121,13 +121,13 @@ TEST(Spelling, ExplanationsOfTheMostCommonCharactersNameTheirRadicals) {
             bool names = Spells(version, material, character, spelling);
             std::size_t at = 0;
             for (const SpelledRadical& radical : spelling.radicals)
-                names = names && (at = said.find(radical.name + std::string(1, AsciiUpper(
-                                                                                  radical.key)),
-                                                  at)) != std::string::npos;
+                names =
+                    names && (at = said.find(radical.name + std::string(1, AsciiUpper(radical.key)),
+                                             at)) != std::string::npos;
             if (spelling.identification)
-                names = names && said.find(std::string("识别码") +
-                                           AsciiUpper(spelling.identification) + "（") !=
-                                     std::string::npos;
+                names =
+                    names && said.find(std::string("识别码") + AsciiUpper(spelling.identification) +
+                                       "（") != std::string::npos;
             KeyCharacter kind;
             if (FindKeyCharacter(version, gbk.c_str(), kind) != nullptr)
                 ++ownKind;

@@ -36,7 +36,8 @@ TEST(Utf8, TellsTextsApartAndReadsUtf16) {
     EXPECT_TRUE(LooksLikeUtf8(u8"ab的"));
     EXPECT_FALSE(LooksLikeUtf8("ab"));           // ASCII is GBK as well
     EXPECT_FALSE(LooksLikeUtf8("\xB5\xC4\xD6")); // GBK
-    EXPECT_TRUE(StartsWithUtf16ByteOrderMark("\xFF\xFEx") && StartsWithUtf16ByteOrderMark("\xFE\xFF"));
+    EXPECT_TRUE(StartsWithUtf16ByteOrderMark("\xFF\xFEx") &&
+                StartsWithUtf16ByteOrderMark("\xFE\xFF"));
     EXPECT_FALSE(StartsWithUtf16ByteOrderMark("\xFF") || StartsWithUtf16ByteOrderMark("\xFE\xFE"));
     std::string text;
     ASSERT_TRUE(Utf8FromUtf16(std::string("\xFF\xFE\x84\x76\x3D\xD8\x00\xDE", 8), text));
