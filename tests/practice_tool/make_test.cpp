@@ -6,6 +6,7 @@
 #include "practice_tool/shuffle.h"
 #include "practice_tool/text/gbk.h"
 #include "practice_tool/wubi/explain.h"
+#include "practice_tool/wubi/key_charts.h"
 #include "practice_tool/wubi/radical_data_file.h"
 
 namespace {
@@ -77,11 +78,11 @@ TEST(Make, EntriesCarryTheDrilledCodeAndItsExplanation) {
 TEST(Make, OrdersByTextByWeightOrByNumber) {
     const std::vector<std::string> cases[][2] = {
         {{}, {"王五一的地纟"}},
-        {{"--order=frequency"}, {"的一王地五纟"}},
+        {{"--order=frequency"}, {"的一地五王纟"}}, // modern text's frequency, not the table's
         {{"--order=shuffle", "--number=1"}, {"纟地一的王五"}},
         {{"--number=2", "--order=shuffle"}, {"五地一纟的王"}},
         {{"--seed=2", "--order=shuffle"}, {"五地一纟的王"}},
-        {{"--wubi=98", "--order=frequency"}, {"的一地王五纟"}}, // the shipped 86 table's weights
+        {{"--wubi=98", "--order=frequency"}, {"的一地五王纟"}}, // the same for either version
     };
     for (const auto& c : cases) {
         std::string order;
@@ -92,4 +93,85 @@ TEST(Make, OrdersByTextByWeightOrByNumber) {
     Pcg32 reference(42); // pcg32_srandom_r(42, 54) of the generator's reference code
     for (std::uint32_t expected : {0xa15c02b7u, 0x7b47f409u, 0xba1d3330u, 0x83d2f293u})
         EXPECT_EQ(reference.next(), expected);
+}
+
+// The course's moves, alone and together, in both versions: how often each
+// character comes and how far apart, which codes, and a file check finds clean.
+TEST(Make, RadicalsRepeatsSpacingAndKeys) {
+    struct Row {
+        std::vector<std::string> options;
+        std::size_t times;
+        std::string keys;
+    };
+    const Row rows[] = {
+        {{"--code=radical"}, 1, ""},
+        {{"--code=radical", "--wubi=98", "--spaced"}, 4, ""},
+        {{"--spaced", "--order=frequency", "--keys=gfdsahjklmtrewqyuiop"},
+         4,
+         "gfdsahjklmtrewqyuiop"},
+        {{"--wubi=98", "--repeat=3", "--keys=GFDSAHJKLM"}, 3, "gfdsahjklm"},
+        {{"--code=radical", "--keys=tr", "--repeat=2"}, 2, "tr"},
+    };
+    const TempFile in("course_in.txt",
+                      u8"我们的生活是快乐的大小山水，人民国家中和平发展，日月星辰，"
+                      u8"春夏秋冬，江河湖海，花草树木，飞鸟走兽"),
+        out("course_out.txt");
+    for (const Row& row : rows) {
+        std::vector<std::string> words = row.options;
+        words.insert(words.begin(), "make");
+        words.insert(words.end(), {in.path, out.path});
+        ASSERT_EQ(RunTool(words).first, exitClean) << words[1];
+        const bool is98 = std::find(words.begin(), words.end(), "--wubi=98") != words.end();
+        const WubiVersion version = is98 ? WubiVersion::wubi98 : WubiVersion::wubi86;
+        EXPECT_EQ(
+            RunTool({"check", "-q", "--wubi=" + std::string(DataOf(version).number), out.path})
+                .first,
+            exitClean)
+            << words[1];
+        CheckResult made;
+        CheckPracticeFile(out.path.c_str(), made);
+        std::map<std::string, std::size_t> times;
+        std::string previous;
+        for (const CheckedEntry& checked : made.entries) {
+            const std::string character = checked.entry.character, code = checked.entry.code;
+            ++times[character];
+            if (row.times != 3 && row.times != 2)
+                EXPECT_NE(character, previous) << words[1];
+            else if (times[character] > 1)
+                EXPECT_EQ(character, previous) << words[1];
+            previous = character;
+            if (!row.keys.empty())
+                EXPECT_EQ(code.find_first_not_of(row.keys), std::string::npos) << code;
+            if (row.options[0] == "--code=radical") {
+                const WubiKey* key = FindKeyOfRadical(version, character.c_str());
+                ASSERT_NE(key, nullptr) << words[1];
+                EXPECT_EQ(code, std::string(1, key->letter));
+            }
+        }
+        EXPECT_GE(times.size(), 2u) << words[1];
+        for (const auto& [character, count] : times)
+            EXPECT_EQ(count, row.times) << words[1] << " " << character;
+    }
+}
+
+TEST(Make, RefusesWhatTheCourseMovesCannotDo) {
+    const TempFile shortText("short_in.txt", u8"大小山水人"), out("short_out.txt", "old"),
+        drill("drill.txt", "亻\r\nq\r\nradical\r\n亻\r\nw\r\nradical\r\n");
+    const std::tuple<std::vector<std::string>, int, std::string> rows[] = {
+        {{"make", "--spaced", shortText.path, out.path}, exitFindings, "at least 14 different"},
+        {{shortText.path, "--spaced"}, exitFindings, "the text gives 5"}, // dropped
+        {{"make", "--repeat=2", "--spaced", shortText.path, out.path}, exitFailed, "Usage"},
+        {{"make", "--repeat=10", shortText.path, out.path}, exitFailed, "it takes 1 ... 9"},
+        {{"make", "--keys=gz", shortText.path, out.path}, exitFailed, "of --keys"},
+        {{"check", "-q", drill.path},
+         exitFindings,
+         ":2: warning: q is not the key of this radical"
+         " in Wubi 86: it is on W"},
+    };
+    for (const auto& [words, exitCode, said] : rows) {
+        const auto [code, output] = RunTool(words);
+        EXPECT_EQ(code, exitCode) << said;
+        EXPECT_NE(output.find(said), std::string::npos) << output;
+    }
+    EXPECT_EQ(out.read(), "old");
 }

@@ -94,7 +94,7 @@ TEST(Tool, CommandLinesInBothLanguages) {
         {{"make", "--code=4", T, O},
          en,
          exitFailed,
-         {"'4' is not a value of --code (it takes full, 1, 2, 3)"}},
+         {"'4' is not a value of --code (it takes full, 1, 2, 3, radical)"}},
         {{"make", "--code", T, O}, en, exitFailed, {"'' is not a value of --code"}},
         {{"make", "--number=3", T, O}, en, exitFailed, {usage}},
         {{"make", T, O, "--wubi=97"}, en, exitFailed, {"not a value of --wubi"}},
