@@ -1,15 +1,12 @@
-// Spelling against the tables: found through its name on the chart, each
-// radical's key, with the identification code, spells every GB2312
-// character's full code but for the few the data's README lists, and the
-// explanations of the most common characters name their radicals.
+// Spelling: glyphs read by their place, and against the tables: found through
+// its name on the chart, each radical's key, with the identification code,
+// spells every GB2312 character's full code but for the few the data's README
+// lists.
 #include "practice_tool/wubi/spelling.h"
-#include "practice_tool/text/ascii.h"
 #include "practice_tool/text/gbk.h"
 #include "practice_tool/text/utf8.h"
 #include "practice_tool/text/whole_file.h"
 #include "practice_tool/tool_platform.h"
-#include "practice_tool/wubi/explain.h"
-#include "practice_tool/wubi/key_charts.h"
 #include "practice_tool/wubi/radical_data_file.h"
 #include "practice_tool/wubi/rime_table.h"
 
@@ -98,50 +95,6 @@ TEST(Spelling, SpellsTheFullCodeOfEveryGb2312Character) {
         EXPECT_EQ(total, 6763u);
         const std::string listed = Listed(version);
         for (char32_t character : differing)
-            EXPECT_NE(listed.find(Utf8({character})), std::string::npos) << Utf8({character});
-    }
-}
-
-// Each radical's name with its key, in order, and the identification code,
-// but for the characters of a key's own, which say how they are typed, and
-// those the data's README lists.
-TEST(Spelling, ExplanationsOfTheMostCommonCharactersNameTheirRadicals) {
-    const std::u32string frequent = FrequentCharacters(Read(WubiVersion::wubi86).table, 1000);
-    ASSERT_EQ(frequent.size(), 1000u);
-    for (WubiVersion version : versions) {
-        Material material = Read(version);
-        std::size_t named = 0, ownKind = 0;
-        std::u32string keysOnly;
-        for (char32_t character : frequent) {
-            const CharCodes codes = SortCodes(material.codes[character]);
-            const std::string gbk = GbkCharacter(character),
-                              said = ExplainCode(version, gbk, codes, codes.full,
-                                                 material.glyphs[character]);
-            Spelling spelling;
-            bool names = Spells(version, material, character, spelling);
-            std::size_t at = 0;
-            for (const SpelledRadical& radical : spelling.radicals)
-                names =
-                    names && (at = said.find(radical.name + std::string(1, AsciiUpper(radical.key)),
-                                             at)) != std::string::npos;
-            if (spelling.identification)
-                names =
-                    names && said.find(std::string("识别码") + AsciiUpper(spelling.identification) +
-                                       "（") != std::string::npos;
-            KeyCharacter kind;
-            if (FindKeyCharacter(version, gbk.c_str(), kind) != nullptr)
-                ++ownKind;
-            else if (names)
-                ++named;
-            else
-                keysOnly += character;
-        }
-        std::printf("Wubi %s: of the 1,000 most common characters, %zu explanations name their "
-                    "radicals, %zu are of a key's own characters, %zu tell keys only: %s\n",
-                    DataOf(version).number, named, ownKind, keysOnly.size(),
-                    Utf8(keysOnly).c_str());
-        const std::string listed = Listed(version);
-        for (char32_t character : keysOnly)
             EXPECT_NE(listed.find(Utf8({character})), std::string::npos) << Utf8({character});
     }
 }
