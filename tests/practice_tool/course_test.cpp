@@ -12,11 +12,11 @@
 
 namespace {
 
-// The keys of zones 1 to `last`: a common-character lesson's ("09-zi-1-5-qu.txt").
+// The keys of zones 1 to N of a common-character lesson ("zi-1-N-qu.txt").
 std::string KeysUpToZone(WubiVersion version, const std::string& name) {
     std::string keys;
     for (const WubiKey& key : WubiKeys(version))
-        if (key.position / 10 <= static_cast<unsigned>(name[7] - '0'))
+        if (key.position / 10 <= static_cast<unsigned>(name[5] - '0'))
             keys += key.letter;
     return keys;
 }
