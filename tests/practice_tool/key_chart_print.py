@@ -32,14 +32,20 @@ POINT = 96 / 72  # CSS pixels a point
 
 
 class Browser:
-    def __init__(self, profile):
+    """Chromium with a fresh profile and a home of its own in `folder`, so that
+    nothing outside it is written."""
+
+    def __init__(self, folder):
+        home = os.path.join(folder, "home")
+        environment = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+                           XDG_CACHE_HOME=os.path.join(home, "cache"))
         commands_read, self.commands = os.pipe()
         self.replies, replies_write = os.pipe()
         self.process = subprocess.Popen(
             ["sh", "-c", 'exec "$0" "$@" 3<&%d 4>&%d' % (commands_read, replies_write),
-             "chromium", "--user-data-dir=" + profile] + FLAGS,
-            pass_fds=(commands_read, replies_write), stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL)
+             "chromium", "--user-data-dir=" + os.path.join(folder, "profile")] + FLAGS,
+            pass_fds=(commands_read, replies_write), env=environment,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(commands_read)
         os.close(replies_write)
         self.next_id = 0
@@ -96,9 +102,9 @@ MEASURE = """JSON.stringify((() => {
 
 
 def render(page, work, stem):
-    profile = os.path.join(work, stem + "-profile")
-    shutil.rmtree(profile, ignore_errors=True)
-    browser = Browser(profile)
+    folder = os.path.join(work, stem + "-chromium")
+    shutil.rmtree(folder, ignore_errors=True)
+    browser = Browser(folder)
     try:
         target = browser.call("Target.createTarget", url="about:blank")["targetId"]
         session = browser.call("Target.attachToTarget", targetId=target, flatten=True)["sessionId"]
@@ -123,7 +129,7 @@ def render(page, work, stem):
                 file.write(base64.b64decode(printed["data"]))
     finally:
         browser.close()
-        shutil.rmtree(profile, ignore_errors=True)
+        shutil.rmtree(folder, ignore_errors=True)
     return measured, pdfs
 
 
