@@ -104,8 +104,8 @@ std::string Radicals(const WubiKey& key) {
 
 std::string KeyBox(const WubiKey& key) {
     const char letter = AsciiUpper(key.letter);
-    std::string box = "<div class=\"key z" + std::to_string(ZoneOf(key)) + "\" data-key=\"" +
-                      key.letter + "\" title=\"" + key.zone + "\">";
+    std::string box = "<div data-key=\"" + std::string(1, key.letter) + "\" class=\"key z" +
+                      std::to_string(ZoneOf(key)) + "\" title=\"" + key.zone + "\">";
     box += "<div class=\"top\"><b class=\"letter\">" + std::string(1, letter) +
            "</b><span class=\"place\">" + std::to_string(key.position) +
            "</span><span class=\"short\" title=\"一级简码\">" + key.levelOne + "</span></div>";
@@ -119,7 +119,7 @@ std::string KeyBox(const WubiKey& key) {
 // Z carries no radicals: input methods take it for any radical the learner
 // cannot find, and show the candidates with their codes.
 std::string LearningKey() {
-    return "<div class=\"key learn\" data-key=\"z\"><div class=\"top\"><b "
+    return "<div data-key=\"z\" class=\"key learn\"><div class=\"top\"><b "
            "class=\"letter\">Z</b></div><div class=\"name\">学习键</div><div class=\"note\">"
            "拆不出的字根先打 Z，输入法列出可能的字和它们的编码。</div></div>\n";
 }

@@ -50,7 +50,8 @@ TEST(KeyChartPage, ShowsEveryKeyAsKeysListsIt) {
                 EXPECT_NE(key.find(text), std::string::npos)
                     << data.number << " " << line << ": " << text << " in " << key;
             };
-            shows("title=\"" + field[2] + "\"");
+            // The zone's shade and pattern, as the place number's first digit.
+            shows("class=\"key z" + field[1].substr(0, 1) + "\" title=\"" + field[2] + "\"");
             shows(">" + std::string(1, AsciiUpper(field[0][0])) + "<");
             for (std::size_t shown : {1, 3, 5})
                 shows(">" + field[shown] + "<");
@@ -61,6 +62,11 @@ TEST(KeyChartPage, ShowsEveryKeyAsKeysListsIt) {
             else
                 shows("<div class=\"verse\">" + field[7] + "<");
         }
+        std::string order;
+        for (std::size_t at = page.find("data-key="); at != std::string::npos;
+             at = page.find("data-key=", at + 1))
+            order += page[at + 10];
+        EXPECT_EQ(order, "qwertyuiopasdfghjklzxcvbnm");
         // Z: the learning key, with no radicals.
         const std::size_t z = page.find("data-key=\"z\"");
         ASSERT_NE(z, std::string::npos);
