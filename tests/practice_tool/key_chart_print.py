@@ -88,15 +88,18 @@ class Browser:
             self.process.wait()
 
 
-# What the window shows: its width, the smallest text and the smallest
-# key-name character, in CSS pixels.
+# What the window shows: its width (the window's unless the page is wider),
+# how far right the page reaches, the smallest text and the smallest key-name
+# character, in CSS pixels.
 MEASURE = """JSON.stringify((() => {
   const sizes = [...document.querySelectorAll('body *')]
     .filter(e => [...e.childNodes].some(n => n.nodeType === 3 && n.data.trim()))
     .map(e => parseFloat(getComputedStyle(e).fontSize));
   const names = [...document.querySelectorAll('.key[title] .name')]
     .map(e => parseFloat(getComputedStyle(e).fontSize));
-  return {width: document.documentElement.scrollWidth, smallest: Math.min(...sizes),
+  const right = Math.max(...[...document.querySelectorAll('body *')]
+    .map(e => e.getBoundingClientRect().right));
+  return {width: document.documentElement.scrollWidth, right: right, smallest: Math.min(...sizes),
           smallestName: Math.min(...names), names: names.length};
 })())"""
 
@@ -174,7 +177,7 @@ def main():
     failures = []
     measured, pdfs = render(page, work, stem)
     print("%s at 1366x768: %s" % (stem, measured))
-    if measured["width"] > 1366:
+    if measured["width"] > 1366 or measured["right"] > 1366:
         failures.append("%d pixels wide at a 1366-pixel window" % measured["width"])
     if measured["smallest"] < 8 * POINT - 0.01:
         failures.append("text of %.1f pt" % (measured["smallest"] / POINT))
