@@ -3,7 +3,6 @@
 #include "practice_tool/text/gbk.h"
 #include "practice_tool/wubi/key_charts.h"
 
-#include <cstring>
 #include <iterator>
 
 namespace {
@@ -87,11 +86,7 @@ unsigned ZoneOf(const WubiKey& key) {
 // names of the others, each group in the chart's order.
 std::string Radicals(const WubiKey& key) {
     std::string characters, names;
-    const char* word = key.chart;
-    while (*word != '\0') {
-        const char* end = std::strchr(word, ' ');
-        const std::string radical(word, end ? end : word + std::strlen(word));
-        word += radical.size() + (end ? 1 : 0);
+    for (const std::string& radical : ChartRadicals(key)) {
         if (radical == key.keyName)
             continue;
         if (radical.size() == 2 && IsGbkLeadByte(radical[0]))
@@ -118,21 +113,22 @@ std::string KeyBox(const WubiKey& key) {
 
 // Z carries no radicals: input methods take it for any radical the learner
 // cannot find, and show the candidates with their codes.
-std::string LearningKey() {
+std::string LearningKey(const std::string& term) {
     return "<div data-key=\"z\" class=\"key learn\"><div class=\"top\"><b "
            "class=\"letter\">Z</b></div><div class=\"name\">学习键</div><div class=\"note\">"
-           "拆不出的字根先打 Z，输入法列出可能的字和它们的编码。</div></div>\n";
+           "拆不出的" +
+           term + "先打 Z，输入法列出可能的字和它们的编码。</div></div>\n";
 }
 
 // The keyboard's rows; the bottom row, shorter, leaves room at its end for
 // the title and the legend.
-std::string Keyboard(WubiVersion version, const std::string& aside) {
+std::string Keyboard(WubiVersion version, const std::string& term, const std::string& aside) {
     std::string rows = "<div class=\"rows\">\n";
     for (std::size_t row = 0; row < std::size(keyboardRows); ++row) {
         rows += "<div class=\"row row" + std::to_string(row) + "\">\n";
         for (const char* letter = keyboardRows[row]; *letter != '\0'; ++letter) {
             const WubiKey* key = FindKey(version, *letter);
-            rows += key != nullptr ? KeyBox(*key) : LearningKey();
+            rows += key != nullptr ? KeyBox(*key) : LearningKey(term);
         }
         rows += (row + 1 == std::size(keyboardRows) ? aside : "") + "</div>\n";
     }
@@ -174,7 +170,7 @@ std::string KeyChartPage(WubiVersion version) {
     std::string page = "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<title>" +
                        title + "</title>\n<style>" + style + "</style>\n</head>\n<body>\n";
-    page += "<div class=\"sheet\">\n" + Keyboard(version, aside);
+    page += "<div class=\"sheet\">\n" + Keyboard(version, term, aside);
     page += "<div class=\"foot\">五笔字型 " + number + " 版 · 数据：Tarnvel 的 " + number +
             " 版键位表，与 practice_tool keys" + (is86 ? "" : " --wubi=98") +
             " 列出的、练习文件的说明所用的是同一份 · 打印：A4 横向，一页</div>\n";

@@ -1,5 +1,4 @@
-// The key chart page against what `keys` lists: the same keys, each with the
-// same contents, for both versions; and `keys --html` writing that page.
+// The key chart page holds what `keys` lists, key by key, for both versions.
 #include "tool_test_support.h"
 
 #include "practice_tool/key_chart_page.h"
