@@ -50,6 +50,11 @@ bool TakeQuiet(const char*, CommandLine& line) {
     return true;
 }
 
+bool TakeHtml(const char*, CommandLine& line) {
+    line.html = true;
+    return true;
+}
+
 bool TakeCode(const char* value, CommandLine& line) {
     return Choose(value, drillChoices, line.make.drill);
 }
@@ -79,6 +84,7 @@ struct Option {
 constexpr Option options[] = {
     {"--wubi", everyCommand, true, "86, 98", TakeVersion},
     {"-q", Bit(Command::check), false, nullptr, TakeQuiet},
+    {"--html", Bit(Command::keys), false, nullptr, TakeHtml},
     {"--code", Bit(Command::make), false, "full, 1, 2, 3", TakeCode},
     {"--order", Bit(Command::make), false, "text, frequency, shuffle", TakeOrder},
     {"--seed", Bit(Command::make), false, "0, 1, 2 ...", TakeSeed},

@@ -5,7 +5,8 @@
 #     check.sh CHECK FOLDER [ARGUMENTS...]
 #
 # FOLDER is the release folder of the unpacked zip (tarnvel-1.0-win64/). CHECK:
-#   files OBJDUMP      exactly the expected files; the programs static and stripped
+#   files OBJDUMP      exactly the expected files (the key charts too); the programs
+#                      static and stripped
 #   documents          the documents Notepad opens: UTF-8 with a byte-order mark, CR LF
 #   licences           Tarnvel's, the tables' and the runtime's notices
 #   samples            the zipped tool finds every zipped sample clean
@@ -25,6 +26,7 @@ trap 'rm -rf "$work"' EXIT
 documents="README-zh.txt LICENSE.txt NOTICES.txt COPYING-samples.txt licenses/LGPL-3.0.txt
     licenses/GPL-3.0.txt licenses/MIT-radical-data.txt licenses/Unlicense.txt"
 data="wubi86-danzi.dict.yaml wubi98-danzi.dict.yaml wubi86-zigen.txt wubi98-zigen.txt"
+charts="keys-86.html keys-98.html"
 
 # The zipped tool as a user starts it: code page 936 unless told, its input
 # never a console (so that it never waits for a key).
@@ -57,7 +59,7 @@ check_files() {
     local objdump=$1 name expected actual
     name=$(basename "$folder")
     expected=$(
-        for file in tarnvel.exe practice_tool.exe practice_tool98.cmd $data $documents; do
+        for file in tarnvel.exe practice_tool.exe practice_tool98.cmd $data $charts $documents; do
             echo "$name/$file"
         done
         (cd "$source_dir" && ls samples/*.txt samples/98/*.txt) | sed "s|^|$name/|"

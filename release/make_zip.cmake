@@ -1,5 +1,6 @@
 # Stages and packs the release folder. Run by the "release" target with
 # STAGE, ZIP, PROGRAM, TOOL, DATA (the tool's data files), DROP98, SAMPLES_DIR,
+# CHARTS (the key charts' pages),
 # GUIDE, LICENSE, NOTICES, TABLE_NOTICE, LICENSES_DIR, VERSION and STRIP set.
 get_filename_component(stageParent ${STAGE} DIRECTORY)
 get_filename_component(stageName ${STAGE} NAME)
@@ -21,6 +22,8 @@ file(GLOB samples ${SAMPLES_DIR}/*.txt)
 file(COPY ${samples} DESTINATION ${STAGE}/samples)
 file(GLOB samples ${SAMPLES_DIR}/98/*.txt)
 file(COPY ${samples} DESTINATION ${STAGE}/samples/98)
+# The key charts beside the guide, where a learner looks first.
+file(COPY ${CHARTS} DESTINATION ${STAGE})
 
 # The script to drop texts on for Wubi 98: CR LF and no byte-order mark, which
 # cmd would take for part of its first command.

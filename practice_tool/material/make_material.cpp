@@ -10,9 +10,11 @@
 // table86 writes wubi86-danzi.dict.yaml from Debian's Rime table; sources
 // writes wubi98-danzi.dict.yaml, wubi86-zigen.txt and wubi98-zigen.txt from the
 // public data sets in SOURCE_FOLDER; samples writes the 86 samples into
-// SAMPLES_FOLDER and the 98 ones into its folder 98; review writes the review
+// SAMPLES_FOLDER and the 98 ones into its folder 98, and the key charts of
+// both versions (keys-86.html, keys-98.html) into SAMPLES_FOLDER; review writes the review
 // sheet of the radicals' names, radical-names.txt. With --check, nothing is
 // written: the files are made in a temporary folder and compared.
+#include "practice_tool/key_chart_page.h"
 #include "practice_tool/material/data_files.h"
 #include "practice_tool/material/review_sheet.h"
 #include "practice_tool/material/sample_files.h"
@@ -64,6 +66,14 @@ bool MakeMaterial(const std::string& what, const std::string& from, const std::s
             return false;
         for (const std::string& name : made98)
             made.push_back("98/" + name);
+        // The key charts go beside the samples of 86, both versions in one place.
+        for (const VersionData& data : versionData) {
+            made.push_back(std::string("keys-") + data.number + ".html");
+            if (!WriteWholeFile((into + made.back()).c_str(), KeyChartPage(data.version))) {
+                failure = "cannot write " + into + made.back();
+                return false;
+            }
+        }
         return true;
     }
     failure = "no such thing to make: " + what;
@@ -127,9 +137,10 @@ bool SameAsCommitted(const std::string& what, const std::string& fresh,
                      const std::string& from) {
     if (what == "samples")
         for (const char* folder : {"", "98/"})
-            for (const std::string& name : FilesIn(committed + folder, ".txt"))
-                if (std::find(names.begin(), names.end(), folder + name) == names.end())
-                    names.push_back(folder + name);
+            for (const char* suffix : {".txt", ".html"})
+                for (const std::string& name : FilesIn(committed + folder, suffix))
+                    if (std::find(names.begin(), names.end(), folder + name) == names.end())
+                        names.push_back(folder + name);
     bool same = true;
     for (const std::string& name : names) {
         std::string made, kept;

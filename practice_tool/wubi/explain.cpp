@@ -94,12 +94,9 @@ std::string KeyVerse(WubiVersion version, const WubiKey& key) {
     if (*key.verse)
         return std::string("口诀：") + key.verse;
     std::string names;
-    const std::string chart = key.chart;
-    for (std::size_t start = 0, count = 0; start < chart.size() && count < 5; ++count) {
-        const std::size_t end = std::min(chart.find(' ', start), chart.size());
-        names += (count == 0 ? "" : " ") + chart.substr(start, end - start);
-        start = end + 1;
-    }
+    const std::vector<std::string> radicals = ChartRadicals(key);
+    for (std::size_t i = 0; i < radicals.size() && i < 5; ++i)
+        names += (i == 0 ? "" : " ") + radicals[i];
     return std::string("本键") + RadicalWord(version) + "：" + names;
 }
 

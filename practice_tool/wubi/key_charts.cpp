@@ -1,6 +1,7 @@
 #include "practice_tool/wubi/key_charts.h"
 #include "practice_tool/text/ascii.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -99,23 +100,20 @@ bool HoldsCharacter(const char* list, const char* character) {
     return false;
 }
 
-// Whether the space-separated `list` holds `name` as one of its words.
-bool HoldsName(const char* list, const char* name) {
-    const std::size_t length = std::strlen(name);
-    for (const char* word = list; *word != '\0';) {
-        const char* end = std::strchr(word, ' ');
-        const std::size_t size = end ? static_cast<std::size_t>(end - word) : std::strlen(word);
-        if (size == length && std::strncmp(word, name, length) == 0)
-            return true;
-        word += size + (end ? 1 : 0);
-    }
-    return false;
-}
-
 } // namespace
 
 const WubiKey (&WubiKeys(WubiVersion version))[wubiKeyCount] {
     return version == WubiVersion::wubi98 ? keys98 : keys86;
+}
+
+std::vector<std::string> ChartRadicals(const WubiKey& key) {
+    std::vector<std::string> names;
+    for (const char* word = key.chart; *word != '\0';) {
+        const char* end = std::strchr(word, ' ');
+        names.emplace_back(word, end ? end : word + std::strlen(word));
+        word += names.back().size() + (end ? 1 : 0);
+    }
+    return names;
 }
 
 const WubiKey* FindKey(WubiVersion version, char letter) {
@@ -144,9 +142,11 @@ const WubiKey* FindKeyCharacter(WubiVersion version, const char* character, KeyC
 }
 
 const WubiKey* FindKeyOfRadical(WubiVersion version, const char* name) {
-    for (const WubiKey& key : WubiKeys(version))
-        if (HoldsName(key.chart, name))
+    for (const WubiKey& key : WubiKeys(version)) {
+        const std::vector<std::string> names = ChartRadicals(key);
+        if (std::find(names.begin(), names.end(), name) != names.end())
             return &key;
+    }
     return nullptr;
 }
 

@@ -6,6 +6,8 @@
 #include "practice_tool/wubi/version.h"
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 struct WubiKey {
     char letter;          // lower case
@@ -23,6 +25,9 @@ constexpr std::size_t wubiKeyCount = 25;
 
 // The keys in zone order: G F D S A, H J K L M, T R E W Q, Y U I O P, N B V C X.
 const WubiKey (&WubiKeys(WubiVersion version))[wubiKeyCount];
+
+// The names of the radicals on `key`, as its chart lists them.
+std::vector<std::string> ChartRadicals(const WubiKey& key);
 
 // The key of `letter` (either case), or null.
 const WubiKey* FindKey(WubiVersion version, char letter);
