@@ -5,6 +5,7 @@
 #include "practice_tool/wubi/spelling.h"
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 #include <vector>
 
@@ -196,10 +197,30 @@ bool SpellsStrokes(const std::string& code, const WubiKey& key) {
     return true;
 }
 
-std::string StrokeLetters(const std::string& code) {
-    std::string text;
-    for (std::size_t i = 1; i < code.size(); ++i)
-        text += std::string(1, AsciiUpper(code[i])) + "(" + StrokeName(code[i]) + ")";
+// The radicals of their own whose codes take their strokes out of their
+// written order, which 98's codes keep: 86's 力 ltn and 乃 etn (written 折
+// then 撇), 止 hhhg (丨一丨一).
+bool StrokesOutOfOrder(WubiVersion version, const std::string& character) {
+    constexpr const char* outOfOrder86[] = {"力", "乃", "止"};
+    return version == WubiVersion::wubi86 &&
+           std::find(std::begin(outOfOrder86), std::end(outOfOrder86), character) !=
+               std::end(outOfOrder86);
+}
+
+// The strokes a radical of its own is typed by after its key: "首笔T、次笔Y",
+// or with each stroke's name, "首笔T(撇)、次笔Y(捺)". A code of four letters
+// takes the first, second and last strokes, one of three the two strokes of a
+// radical of two; a code out of the written order names no place.
+std::string StrokeLetters(const std::string& code, bool outOfOrder, bool named) {
+    constexpr const char* places[] = {"首笔", "次笔", "末笔"};
+    std::string text = outOfOrder ? "笔画" : "";
+    for (std::size_t i = 1; i < code.size(); ++i) {
+        if (!outOfOrder)
+            text += std::string(i == 1 ? "" : "、") + places[i - 1];
+        text += AsciiUpper(code[i]);
+        if (named)
+            text += std::string("(") + StrokeName(code[i]) + ")";
+    }
     return text;
 }
 
@@ -226,11 +247,16 @@ std::string ExplainStroke(WubiVersion version, const WubiKey& key, const CharCod
                              codes, codes.full, ZoneAndVerse(version, key));
 }
 
-std::string ExplainOwnRadical(WubiVersion version, const WubiKey& key, const CharCodes& codes) {
-    return FitWithOtherCodes(std::string("成字") + RadicalWord(version) + "：先打" +
-                                 AsciiUpper(key.letter) + "(报户口)，再打笔画" +
-                                 StrokeLetters(codes.full) + "。",
-                             codes, codes.full, ZoneAndVerse(version, key));
+std::string ExplainOwnRadical(WubiVersion version, const std::string& character, const WubiKey& key,
+                              const CharCodes& codes) {
+    const bool outOfOrder = StrokesOutOfOrder(version, character);
+    return Fit({{{Level::code, std::string("成字") + RadicalWord(version) + "：先打" +
+                                   AsciiUpper(key.letter) + "(报户口)，再打"}},
+                {{Level::code, StrokeLetters(codes.full, outOfOrder, false)},
+                 {Level::marks, StrokeLetters(codes.full, outOfOrder, true)}},
+                {{Level::code, "。"}},
+                OtherCodes(codes, codes.full),
+                ZoneAndVerse(version, key)});
 }
 
 std::string ExplainFull(WubiVersion version, const CharCodes& codes, const Spelling* spelling) {
@@ -245,7 +271,7 @@ std::string ExplainFull(WubiVersion version, const CharCodes& codes, const Spell
 enum class OwnKind { none, keyName, stroke, radical };
 
 // How a short code of such a character is typed: "连打三下G", "G打两下，再加一个L".
-std::string TypedOnItsKey(OwnKind kind, const std::string& code) {
+std::string TypedOnItsKey(OwnKind kind, const std::string& code, bool outOfOrder) {
     constexpr const char* times[] = {"", "", "两", "三"};
     const std::string letter(1, AsciiUpper(code[0]));
     if (code.size() == 1)
@@ -253,7 +279,7 @@ std::string TypedOnItsKey(OwnKind kind, const std::string& code) {
     if (kind == OwnKind::keyName)
         return "连打" + std::string(times[code.size()]) + "下" + letter;
     if (kind == OwnKind::radical)
-        return "先打" + letter + "(报户口)，再打笔画" + StrokeLetters(code);
+        return "先打" + letter + "(报户口)，再打" + StrokeLetters(code, outOfOrder, true);
     return letter + "打两下" + (code.size() == 3 ? "，再加一个L" : "");
 }
 
@@ -265,7 +291,7 @@ std::string ExplainShort(WubiVersion version, const std::string& character, cons
     std::string core = std::string(LevelName(drilled.size(), codes.full.size())) + drilled + "：";
     const WubiKey* key = FindKey(version, drilled[0]);
     if (prefix && kind != OwnKind::none)
-        core += TypedOnItsKey(kind, drilled);
+        core += TypedOnItsKey(kind, drilled, StrokesOutOfOrder(version, character));
     else if (prefix && spelling != nullptr)
         core += RadicalsText(*spelling, drilled.size());
     else if (drilled.size() == 1 && key != nullptr)
@@ -308,7 +334,7 @@ std::string ExplainCode(WubiVersion version, const std::string& character, const
     switch (kind) {
     case OwnKind::keyName: return ExplainKeyName(version, *key, codes);
     case OwnKind::stroke: return ExplainStroke(version, *key, codes);
-    case OwnKind::radical: return ExplainOwnRadical(version, *key, codes);
+    case OwnKind::radical: return ExplainOwnRadical(version, character, *key, codes);
     default: return ExplainFull(version, codes, spelled ? &spelling : nullptr);
     }
 }

@@ -164,7 +164,7 @@ const char* StrokeName(char letter) {
     case 'g': return "横";
     case 'h': return "竖";
     case 't': return "撇";
-    case 'y': return "点";
+    case 'y': return "捺"; // 点 counts as 捺
     case 'n': return "折";
     default: return nullptr;
     }
