@@ -2,6 +2,7 @@
 #include "practice_tool/text/ascii.h"
 #include "practice_tool/text/practice_format.h"
 #include "practice_tool/wubi/key_charts.h"
+#include "practice_tool/wubi/last_stroke.h"
 #include "practice_tool/wubi/spelling.h"
 
 #include <algorithm>
@@ -41,13 +42,19 @@ std::string RadicalsText(const Spelling& spelling, std::size_t count) {
     return text;
 }
 
-// "白R 勹Q 丶Y + 识别码Y（末笔丶，左右型）"
-std::string SpellingText(const Spelling& spelling) {
+// "白R 勹Q 丶Y + 识别码Y（末笔丶，左右型）"; `withRule`, where a rule gives the
+// last stroke, with it: "力L 辶P + 识别码V（辶内末笔乙，杂合型；力末笔算乙）".
+std::string SpellingText(WubiVersion version, const Spelling& spelling, bool withRule) {
     std::string text = RadicalsText(spelling, spelling.radicals.size());
-    if (spelling.identification != 0)
-        text += std::string(" + 识别码") + AsciiUpper(spelling.identification) + "（" +
-                IdentificationMeaning(spelling.identification) + "）";
-    return text;
+    if (spelling.identification == 0)
+        return text;
+    const LastStrokeRule rule = withRule ? LastStrokeRuleOf(version, spelling) : LastStrokeRule{};
+    text += std::string(" + 识别码") + AsciiUpper(spelling.identification) + "（" +
+            (rule.holder ? std::string(rule.holder) + "内" : "") +
+            IdentificationMeaning(spelling.identification);
+    if (rule.counted != nullptr)
+        text += std::string("；") + rule.counted + "末笔算" + rule.countedAs;
+    return text + "）";
 }
 
 // A code as long as the full code is another full code.
@@ -260,10 +267,15 @@ std::string ExplainOwnRadical(WubiVersion version, const std::string& character,
 }
 
 std::string ExplainFull(WubiVersion version, const CharCodes& codes, const Spelling* spelling) {
-    return FitWithOtherCodes(
-        "全码" + codes.full + "：" +
-            (spelling ? SpellingText(*spelling) : KeyLabels(version, codes.full, " ")) + "。",
-        codes, codes.full);
+    const std::string head = "全码" + codes.full + "：";
+    if (spelling == nullptr)
+        return FitWithOtherCodes(head + KeyLabels(version, codes.full, " ") + "。", codes,
+                                 codes.full);
+    Piece spelled{{Level::code, head + SpellingText(version, *spelling, false) + "。"}};
+    if (LastStrokeRuleOf(version, *spelling).any())
+        spelled.push_back(
+            {Level::lastStrokeRule, head + SpellingText(version, *spelling, true) + "。"});
+    return Fit({spelled, OtherCodes(codes, codes.full)});
 }
 
 // The characters of a key of their own (key-name characters, single strokes,
@@ -301,8 +313,8 @@ std::string ExplainShort(WubiVersion version, const std::string& character, cons
     const std::string brief = "全码" + codes.full + "。";
     Piece full{{Level::code, brief}};
     if (spelling != nullptr && kind == OwnKind::none)
-        full.push_back(
-            {Level::otherCodes, "全码" + codes.full + "：" + SpellingText(*spelling) + "。"});
+        full.push_back({Level::otherCodes, "全码" + codes.full + "：" +
+                                               SpellingText(version, *spelling, true) + "。"});
     Piece zone;
     if (drilled.size() == 1 && key != nullptr && character == key->levelOne)
         zone.push_back({Level::lookUp, "本区：" + ZoneLevelOne(version, *key) + "。"});
