@@ -266,6 +266,15 @@ std::string ExplainOwnRadical(WubiVersion version, const std::string& character,
                 ZoneAndVerse(version, key)});
 }
 
+// "dddd也是大的全码。" where a character other than the key name has its code
+// (靥); else nothing.
+Piece KeyNameCode(WubiVersion version, const std::string& code) {
+    const WubiKey* key = FindKey(version, code[0]);
+    if (key == nullptr || code != std::string(4, key->letter))
+        return {};
+    return {{Level::code, code + "也是" + key->keyName + "的全码。"}};
+}
+
 std::string ExplainFull(WubiVersion version, const CharCodes& codes, const Spelling* spelling) {
     const std::string head = "全码" + codes.full + "：";
     if (spelling == nullptr)
@@ -275,7 +284,7 @@ std::string ExplainFull(WubiVersion version, const CharCodes& codes, const Spell
     if (LastStrokeRuleOf(version, *spelling).any())
         spelled.push_back(
             {Level::lastStrokeRule, head + SpellingText(version, *spelling, true) + "。"});
-    return Fit({spelled, OtherCodes(codes, codes.full)});
+    return Fit({spelled, KeyNameCode(version, codes.full), OtherCodes(codes, codes.full)});
 }
 
 // The characters of a key of their own (key-name characters, single strokes,
