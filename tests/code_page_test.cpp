@@ -4,8 +4,9 @@
 #include <cstring>
 #include <tuple>
 
-// The test's registration names the code page the system was given (natively,
-// the material's stands in for it); the active rules are that code page's.
+#ifdef _WIN32 // natively no system is asked: the material's code page stands in
+// The test's registration names the code page the system was given; the active
+// rules are that code page's.
 TEST(CodePage, ActiveOneIsTheSystemCodePage) {
     const char* expected = std::getenv("TARNVEL_EXPECT_ACP");
     ASSERT_NE(expected, nullptr) << "TARNVEL_EXPECT_ACP names the system's code page";
@@ -15,6 +16,7 @@ TEST(CodePage, ActiveOneIsTheSystemCodePage) {
               std::tie(system.number, system.multibyte, system.locale));
     EXPECT_EQ(std::memcmp(active.isLeadByte, system.isLeadByte, sizeof system.isLeadByte), 0);
 }
+#endif
 
 // The rules agree with the system's account of the code pages the tests run in
 // and of one it does not know (each decoding its own bytes, whatever came before):
@@ -33,10 +35,13 @@ TEST(CodePage, RulesAgreeWithTheSystem) {
         char32_t codePoint = 0;
         EXPECT_EQ(DecodeCharacter(number, bytes, std::strlen(bytes), codePoint) ? codePoint : 0,
                   decoded);
+        // The built-in ranges of 936 and 932 against the system's; a single-byte or
+        // unknown code page has none at all.
         bool leadBytes[256] = {};
-        EXPECT_EQ(QuerySystemLeadBytes(number, leadBytes), page.multibyte);
+        EXPECT_EQ(QuerySystemLeadBytes(number, leadBytes), locale != 0);
+        EXPECT_EQ(page.multibyte, locale != 0);
         for (unsigned byte = 0; byte < 256; ++byte) {
-            EXPECT_EQ(page.isLeadByte[byte], leadBytes[byte]) << byte;
+            EXPECT_EQ(page.isLeadByte[byte], leadBytes[byte] && locale != 0) << byte;
             EXPECT_EQ(page.comparesAs[byte], byte - 'A' < 26 ? byte - 'A' + 'a' : byte) << byte;
         }
     }

@@ -2,6 +2,7 @@
 #include "tool_test_support.h"
 
 #include "practice_tool/convert.h"
+#include "practice_tool/text/utf8.h"
 
 TEST(Convert, TurnsUtf8AndGbkIntoGbkWithCrLf) {
     const std::string practice = "的\r\nrqyy\r\n全码：白金言言\r\n一\r\ng\r\n一级简码·横区\r\n";
@@ -16,27 +17,19 @@ TEST(Convert, TurnsUtf8AndGbkIntoGbkWithCrLf) {
     }
 }
 
-// What stops the reading or the conversion, on its line.
+// What the conversion refuses, on its line.
 TEST(Convert, RefusesWhatWouldNotLoadAsWritten) {
-    const std::tuple<std::string, Msg, unsigned> cases[] = {
-        {u8"的\nrqyy\n笑\U0001F600" + std::string(77, 'x'), Msg::noGbkForm, 3},
-        {"x\n" + std::string(78, 'x') + "的", Msg::lineTooLong, 2},
-        {"的\rrqyy\n", Msg::inputLoneCr, 1},
-        {std::string("的\nrq\0yy\n", 9), Msg::inputNul, 2},
-        {"\xEF\xBB\xBF\xE7\x9A\n", Msg::notUtf8, 1},
-        {"\xEF\xBB\xBF\xED\xA0\x80\n", Msg::notUtf8, 1}, // a surrogate
-        {"\xEF\xBB\xBF\x80\n", Msg::notUtf8, 1},         // a stray continuation byte
-        {"\xB5\x20\n", Msg::notGbk, 1},
-        {std::string("\xFF\xFE\x84\x76", 4), Msg::inputUtf16, 1},
+    const std::tuple<std::u32string, Problem> cases[] = {
+        {U"的\nrqyy\n笑\U0001F600", {3, Msg::noGbkForm, {"U+1F600"}}},
+        {U"x\n" + std::u32string(77, U'x') + U"的", {2, Msg::lineTooLong, {"79", "78"}}},
     };
-    for (const auto& [input, id, line] : cases) {
+    for (const auto& [characters, expected] : cases) {
         InputText text;
-        std::vector<Problem> problems(1);
+        Problem problem;
+        ASSERT_TRUE(DecodeInput(Utf8(characters), text, problem));
+        std::vector<Problem> problems;
         std::string converted;
-        if (DecodeInput(input, text, problems[0]))
-            problems.clear(), ConvertToPracticeText(text, converted, problems);
-        ASSERT_EQ(problems.size(), 1u) << MessageText(Language::english, id);
-        EXPECT_EQ(problems[0].id, id);
-        EXPECT_EQ(problems[0].line, line);
+        EXPECT_FALSE(ConvertToPracticeText(text, converted, problems));
+        EXPECT_EQ(problems, std::vector<Problem>{expected});
     }
 }

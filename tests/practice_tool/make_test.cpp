@@ -4,6 +4,9 @@
 #include "practice_tool/check.h"
 #include "practice_tool/make.h"
 #include "practice_tool/shuffle.h"
+#include "practice_tool/text/gbk.h"
+#include "practice_tool/wubi/explain.h"
+#include "practice_tool/wubi/radical_data_file.h"
 
 namespace {
 
@@ -32,37 +35,41 @@ std::vector<CheckedEntry> MakeFrom(std::vector<std::string> options) {
 
 } // namespace
 
-TEST(Make, WordsEachKindOfCode) {
-    const char* cases[][5] = {
-        {"--wubi=86", "--code=full", "0", "gggg",
-         "键名字：连打四下G。横区11。另有三级简码ggg。口诀："},
-        {"--wubi=86", "--code=full", "1", "gghg",
-         "成字字根：先打G(报户口)，再打笔画G(横)H(竖)G(横)。"},
-        {"--wubi=86", "--code=full", "2", "ggll", "单笔画：G打两下，再加两个L。"},
-        {"--wubi=86", "--code=full", "3", "rqyy",
-         "全码rqyy：白R 勹Q 丶Y + 识别码Y（末笔丶，左右型）。另有简码r、rqy。"},
-        {"--wubi=86", "--code=full", "4", "fbn",
-         "全码fbn：土F 也B + 识别码N（末笔乙，左右型）。另有编码f、fb、fbx。"},
-        {"--wubi=86", "--code=full", "5", "xxxx", "键名字：连打四下X。"},
-        {"--wubi=86", "--code=1", "0", "g", "一级简码g：只打G。全码ggll。另有三级简码ggl。本区："},
-        {"--wubi=86", "--code=2", "1", "fb",
-         "二级简码fb：土F 也B。全码fbn：土F 也B + 识别码N（末笔乙，左右型）。"},
-        {"--wubi=86", "--code=3", "3", "rqy", "三级简码rqy：白R 勹Q 丶Y。全码rqyy：白R"},
-        {"--wubi=86", "--code=3", "0", "ggg", "三级简码ggg：连打三下G。全码gggg。"},
-        {"--wubi=86", "--code=3", "2", "ggl", "三级简码ggl：G打两下，再加一个L。全码ggll。"},
-        {"--wubi=98", "--code=full", "3", "rqyy",
-         "全码rqyy：白R 勹Q 丶Y + 识别码Y（末笔丶，左右型）"},
-        {"--wubi=98", "--code=full", "5", "xnng",
-         "成字码元：先打X(报户口)，再打笔画N(折)N(折)G(横)。"},
-        {"--wubi=98", "--code=full", "0", "gggg",
-         "键名字：连打四下G。横区11。另有三级简码ggg。本键码元：王 青字头"},
-        {"--wubi=98", "--code=1", "0", "g", "一级简码g：只打G。全码ggll。本区：一地在要工。"},
+// Each character the table has with the code asked for, once, with that code and
+// the whole explanation of it, from the table given and the radical data beside
+// the tool.
+TEST(Make, EntriesCarryTheDrilledCodeAndItsExplanation) {
+    const std::vector<std::string> cases[][2] = {
+        {{"--code=full"}, {"王gggg 五gghg 一ggll 的rqyy 地fbn 纟xxxx"}},
+        {{"--code=1"}, {"一g 的r 地f"}},
+        {{"--code=2"}, {"五gg 地fb"}},
+        {{"--code=3"}, {"王ggg 五ggh 一ggl 的rqy"}}, // fbx is as long as the full code
+        {{"--wubi=98"}, {"王gggg 五gghg 一ggll 的rqyy 地fbn 纟xnng"}},
     };
+    RimeTable tiny, bundled98;
+    Problem problem;
+    ASSERT_TRUE(ReadRimeTable(table.path.c_str(), tiny, problem));
+    ASSERT_TRUE(ReadRimeTable(DataFilesIn(ProgramFolder(), WubiVersion::wubi98).table.c_str(),
+                              bundled98, problem));
     for (const auto& c : cases) {
-        const std::vector<CheckedEntry> entries = MakeFrom({c[0], c[1]});
-        const CharEntry& made = entries.at(static_cast<std::size_t>(c[2][0] - '0')).entry;
-        EXPECT_STREQ(made.code, c[3]);
-        EXPECT_EQ(std::string(made.reason).rfind(c[4], 0), 0u) << made.reason;
+        const WubiVersion version =
+            c[0][0] == "--wubi=98" ? WubiVersion::wubi98 : WubiVersion::wubi86;
+        const CodesOfCharacters codes =
+            CodesByCharacter(version == WubiVersion::wubi98 ? bundled98 : tiny);
+        std::map<char32_t, std::u32string> glyphs;
+        ASSERT_TRUE(ReadRadicalData(DataFilesIn(ProgramFolder(), version).radicals.c_str(),
+                                    {U'王', U'五', U'一', U'的', U'地', U'纟'}, glyphs, problem));
+        std::string made;
+        for (const CheckedEntry& checked : MakeFrom(c[0])) {
+            const CharEntry& entry = checked.entry;
+            made += std::string(made.empty() ? "" : " ") + entry.character + entry.code;
+            char32_t character;
+            ASSERT_TRUE(DecodeGbk(entry.character, 2, character));
+            EXPECT_EQ(entry.reason,
+                      ExplainCode(version, entry.character, SortCodes(codes.at(character)),
+                                  entry.code, glyphs[character]));
+        }
+        EXPECT_EQ(made, c[1][0]);
     }
 }
 
