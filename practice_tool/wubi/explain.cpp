@@ -275,7 +275,14 @@ Piece KeyNameCode(WubiVersion version, const std::string& code) {
     return {{Level::code, code + "也是" + key->keyName + "的全码。"}};
 }
 
-std::string ExplainFull(WubiVersion version, const CharCodes& codes, const Spelling* spelling) {
+// "亠Y 竖折N 口K … 丶Y（取一二三末）": four radicals of more.
+std::string SkippingText(const Spelling& spelling) {
+    return RadicalsText(spelling, 3) + " … " + spelling.radicals[3].name +
+           AsciiUpper(spelling.radicals[3].key) + "（取一二三末）";
+}
+
+std::string ExplainFull(WubiVersion version, const CharCodes& codes, const Spelling* spelling,
+                        bool skips) {
     const std::string head = "全码" + codes.full + "：";
     if (spelling == nullptr)
         return FitWithOtherCodes(head + KeyLabels(version, codes.full, " ") + "。", codes,
@@ -284,6 +291,8 @@ std::string ExplainFull(WubiVersion version, const CharCodes& codes, const Spell
     if (LastStrokeRuleOf(version, *spelling).any())
         spelled.push_back(
             {Level::lastStrokeRule, head + SpellingText(version, *spelling, true) + "。"});
+    if (skips && spelling->radicals.size() == 4 && spelling->identification == 0)
+        spelled.push_back({Level::marks, head + SkippingText(*spelling) + "。"});
     return Fit({spelled, KeyNameCode(version, codes.full), OtherCodes(codes, codes.full)});
 }
 
@@ -333,7 +342,7 @@ std::string ExplainShort(WubiVersion version, const std::string& character, cons
 } // namespace
 
 std::string ExplainCode(WubiVersion version, const std::string& character, const CharCodes& codes,
-                        const std::string& drilled, const std::u32string& glyphs) {
+                        const std::string& drilled, const std::u32string& glyphs, bool skips) {
     Spelling spelling;
     // Only where the data's radicals spell the table's code.
     const bool spelled = SpellGlyphs(version, glyphs, spelling) && spelling.code() == codes.full;
@@ -356,6 +365,6 @@ std::string ExplainCode(WubiVersion version, const std::string& character, const
     case OwnKind::keyName: return ExplainKeyName(version, *key, codes);
     case OwnKind::stroke: return ExplainStroke(version, *key, codes);
     case OwnKind::radical: return ExplainOwnRadical(version, character, *key, codes);
-    default: return ExplainFull(version, codes, spelled ? &spelling : nullptr);
+    default: return ExplainFull(version, codes, spelled ? &spelling : nullptr, skips);
     }
 }

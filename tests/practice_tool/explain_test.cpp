@@ -18,14 +18,14 @@ namespace {
 // The explanation, as UTF-8, of `drilled` for `character` with `codes` (the
 // full code first), its glyphs from the radical data beside the tests.
 std::string Explain(WubiVersion version, char32_t character, std::vector<std::string> codes,
-                    const std::string& drilled) {
+                    const std::string& drilled, bool skips = false) {
     std::map<char32_t, std::u32string> glyphs;
     Problem problem;
     EXPECT_TRUE(ReadRadicalData(DataFilesIn(ProgramFolder(), version).radicals.c_str(), {character},
                                 glyphs, problem));
     CharCodes sorted{codes.front(), {codes.begin() + 1, codes.end()}};
     const std::string said =
-        ExplainCode(version, GbkCharacter(character), sorted, drilled, glyphs[character]);
+        ExplainCode(version, GbkCharacter(character), sorted, drilled, glyphs[character], skips);
     EXPECT_LE(said.size(), longestLine) << Utf8FromGbk(said);
     return Utf8FromGbk(said);
 }
@@ -181,4 +181,15 @@ TEST(Explain, KeepsWhatMattersWhenTheLineIsTooLong) {
     };
     for (const auto& [character, codes, drilled, expected] : cases)
         EXPECT_EQ(Explain(v86, character, codes, drilled), expected) << Utf8({character});
+}
+
+// Radicals left out between the third and the last are marked where the line
+// has room, after the other codes.
+TEST(Explain, MarksTheRadicalsLeftOut) {
+    constexpr WubiVersion v86 = WubiVersion::wubi86;
+    EXPECT_EQ(Explain(v86, U'赢', {"ynky"}, "ynky", true),
+              u8"全码ynky：亠Y 竖折N 口K … 丶Y（取一二三末）。");
+    EXPECT_EQ(Explain(v86, U'赢', {"ynky"}, "ynky"), u8"全码ynky：亠Y 竖折N 口K 丶Y。");
+    EXPECT_EQ(Explain(v86, U'赢', {"ynky", "y", "yn", "ynk", "ynkk"}, "ynky", true),
+              u8"全码ynky：亠Y 竖折N 口K 丶Y。另有一、二、三级简码y、yn、ynk，全码ynkk。");
 }

@@ -14,6 +14,7 @@
 #include "practice_tool/wubi/last_stroke.h"
 #include "practice_tool/wubi/radical_data_file.h"
 #include "practice_tool/wubi/rime_table.h"
+#include "practice_tool/wubi/stroke_counts.h"
 
 #include <gtest/gtest.h>
 
@@ -192,5 +193,33 @@ TEST(Spelling, TellsTheRuleOfTheLastStroke) {
                                      (rule.counted ? "counted" : "");
             EXPECT_EQ(said, expected) << Utf8({character}) << " in " << DataOf(version).number;
         }
+    }
+}
+
+// The strokes tell which codes of four radicals leave some out: 86's 赢 and
+// 键 (聿 is 彐 二 丨 there), not 98's 键 (彐 两横一竖) nor the characters of
+// four radicals that hold every stroke.
+TEST(Spelling, FindsTheRadicalsAFourLetterCodeLeavesOut) {
+    StrokeCounts counts;
+    ASSERT_TRUE(ReadStrokeCounts((ProgramFolder() + "strokes.txt").c_str(), counts));
+    const std::tuple<WubiVersion, const char*, const char*> cases[] = {
+        {WubiVersion::wubi86, u8"赢键输", u8"啊的"},
+        {WubiVersion::wubi98, u8"输", u8"键啊的"},
+    };
+    for (const auto& [version, skipping, holding] : cases) {
+        Material material = Read(version);
+        std::u32string found;
+        for (char32_t character : material.gb2312)
+            if (SkipsRadicals(character, material.glyphs[character], counts))
+                found += character;
+        for (const auto& [text, skips] : {std::pair(skipping, true), std::pair(holding, false)}) {
+            const std::string characters = text;
+            char32_t character;
+            for (std::size_t at = 0; NextUtf8(characters, at, character);)
+                EXPECT_EQ(found.find(character) != std::u32string::npos, skips)
+                    << Utf8({character});
+        }
+        std::printf("Wubi %s: %zu characters of GB2312 are typed by four of more radicals\n",
+                    DataOf(version).number, found.size());
     }
 }
