@@ -21,8 +21,10 @@ const char* Holder(WubiVersion version, const std::vector<SpelledRadical>& radic
                    std::size_t& ender) {
     const std::size_t last = radicals.size() - 1;
     ender = last;
-    if (last > 0 && IsOneOf(radicals[last].name, {"辶", "廴"}))
-        return ender = last - 1, radicals[last].name;
+    if (last > 0 && IsOneOf(radicals[last].name, {"辶", "廴"})) {
+        ender = last - 1;
+        return radicals[last].name;
+    }
     if (IsOneOf(radicals[0].name, {"囗", "匚"}))
         return radicals[0].name;
     for (std::size_t i = 0; i < last; ++i)
@@ -50,8 +52,9 @@ LastStrokeRule LastStrokeRuleOf(WubiVersion version, const Spelling& spelling) {
     if (version != WubiVersion::wubi86)
         return rule;
     if (stroke == fold && IsOneOf(name, {"力", "刀", "方", "乃"}))
-        rule.counted = name, rule.countedAs = "乙";
+        rule.countedAs = "乙";
     else if (stroke == leftFalling && IsOneOf(name, {"戈", "戋"}))
-        rule.counted = name, rule.countedAs = "丿";
+        rule.countedAs = "丿";
+    rule.counted = rule.countedAs != nullptr ? name : nullptr;
     return rule;
 }

@@ -10,8 +10,9 @@ struct LastStrokeRule {
     // The radical whose inner part gives the last stroke: 辶 廴 囗 匚, and
     // holding a part (杂合型) 86's 戈 弋, 98's 戈 戊; null where none does.
     const char* holder = nullptr;
-    // 86's radicals counted as ending in 折 (力 刀 方 乃, written ending in 丿)
-    // or, at the right or the bottom, in 丿 (戈 戋); null where none is.
+    // 86's radicals counted as ending in 折 (力 刀 方 乃, written ending in 丿;
+    // the rule's 九 and 匕 end in 折 as written) or, at the right or the
+    // bottom, in 丿 (戈 戋); null where none is.
     const char* counted = nullptr;
     const char* countedAs = nullptr; // "乙" or "丿"
     bool any() const { return holder != nullptr || counted != nullptr; }
