@@ -4,7 +4,7 @@
 # the repository; an input that breaks a target is kept there as crash-*.
 #
 # Usage: tests/fuzz/fuzz.sh [-t SECONDS] [-b BUILD_DIR] [--no-build] [TARGET...]
-#   TARGET  loader, answer_match (default: both)
+#   TARGET  loader, answer_match, tool_input (default: all three)
 #   -t      time per target, default 60
 #   -b      the tree holding the targets (with --no-build); otherwise the
 #           project's fuzz tree, built first (tools/build.sh)
@@ -25,7 +25,7 @@ while [ $# -gt 0 ]; do
         *) targets+=("$1"); shift ;;
     esac
 done
-[ ${#targets[@]} -eq 0 ] && targets=(loader answer_match)
+[ ${#targets[@]} -eq 0 ] && targets=(loader answer_match tool_input)
 
 if [ "$do_build" = 1 ] && ! tarnvel_build fuzz; then
     echo "fuzz: build failed"

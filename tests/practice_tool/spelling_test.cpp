@@ -1,7 +1,8 @@
-// Spelling against the tables: found through its name on the chart, each
-// radical's key, with the identification code, spells every GB2312
-// character's full code but for the few the data's README lists, and the
-// explanations of the most common characters name their radicals.
+// Spelling: glyphs read by their place, and against the tables: found through
+// its name on the chart, each radical's key, with the identification code,
+// spells every GB2312 character's full code but for the few the data's README
+// lists; every character's explanations; the rule of the last stroke; the
+// radicals a code of four leaves out.
 #include "practice_tool/wubi/spelling.h"
 #include "practice_tool/text/ascii.h"
 #include "practice_tool/text/gbk.h"
