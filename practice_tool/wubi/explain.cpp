@@ -275,10 +275,11 @@ Piece KeyNameCode(WubiVersion version, const std::string& code) {
     return {{Level::code, code + "也是" + key->keyName + "的全码。"}};
 }
 
-// "亠Y 竖折N 口K … 丶Y（取一二三末）": four radicals of more.
-std::string SkippingText(const Spelling& spelling) {
+// "亠Y 竖折N 口K … 丶Y", with the rule's name "（取一二三末）" too where
+// `named`: four radicals of more.
+std::string SkippingText(const Spelling& spelling, bool named) {
     return RadicalsText(spelling, 3) + " … " + spelling.radicals[3].name +
-           AsciiUpper(spelling.radicals[3].key) + "（取一二三末）";
+           AsciiUpper(spelling.radicals[3].key) + (named ? "（取一二三末）" : "");
 }
 
 std::string ExplainFull(WubiVersion version, const CharCodes& codes, const Spelling* spelling,
@@ -292,7 +293,8 @@ std::string ExplainFull(WubiVersion version, const CharCodes& codes, const Spell
         spelled.push_back(
             {Level::lastStrokeRule, head + SpellingText(version, *spelling, true) + "。"});
     if (skips && spelling->radicals.size() == 4 && spelling->identification == 0)
-        spelled.push_back({Level::marks, head + SkippingText(*spelling) + "。"});
+        for (bool named : {false, true})
+            spelled.push_back({Level::marks, head + SkippingText(*spelling, named) + "。"});
     return Fit({spelled, KeyNameCode(version, codes.full), OtherCodes(codes, codes.full)});
 }
 

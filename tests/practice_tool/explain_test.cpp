@@ -186,10 +186,19 @@ TEST(Explain, KeepsWhatMattersWhenTheLineIsTooLong) {
 // Radicals left out between the third and the last are marked where the line
 // has room, after the other codes.
 TEST(Explain, MarksTheRadicalsLeftOut) {
-    constexpr WubiVersion v86 = WubiVersion::wubi86;
-    EXPECT_EQ(Explain(v86, U'赢', {"ynky"}, "ynky", true),
-              u8"全码ynky：亠Y 竖折N 口K … 丶Y（取一二三末）。");
-    EXPECT_EQ(Explain(v86, U'赢', {"ynky"}, "ynky"), u8"全码ynky：亠Y 竖折N 口K 丶Y。");
-    EXPECT_EQ(Explain(v86, U'赢', {"ynky", "y", "yn", "ynk", "ynkk"}, "ynky", true),
-              u8"全码ynky：亠Y 竖折N 口K 丶Y。另有一、二、三级简码y、yn、ynk，全码ynkk。");
+    const std::tuple<std::vector<std::string>, bool, std::string> cases[] = {
+        {{"ynky"}, true, u8"全码ynky：亠Y 竖折N 口K … 丶Y（取一二三末）。"},
+        {{"ynky"}, false, u8"全码ynky：亠Y 竖折N 口K 丶Y。"},
+        {{"ynky", "y", "yn", "ynk"},
+         true,
+         u8"全码ynky：亠Y 竖折N 口K … 丶Y（取一二三末）。另有一、二、三级简码y、yn、ynk。"},
+        {{"ynky", "y", "yn", "ynk", "ynkk"},
+         true,
+         u8"全码ynky：亠Y 竖折N 口K … 丶Y。另有一、二、三级简码y、yn、ynk，全码ynkk。"},
+        {{"ynky", "y", "yn", "ynk", "ynkk", "ynkl"},
+         true,
+         u8"全码ynky：亠Y 竖折N 口K 丶Y。另有一、二、三级简码y、yn、ynk，全码ynkk、ynkl。"},
+    };
+    for (const auto& [codes, skips, expected] : cases)
+        EXPECT_EQ(Explain(WubiVersion::wubi86, U'赢', codes, "ynky", skips), expected);
 }
