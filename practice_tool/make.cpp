@@ -4,6 +4,7 @@
 #include "practice_tool/wubi/explain.h"
 #include "practice_tool/wubi/radical_data_file.h"
 #include "practice_tool/wubi/rime_table.h"
+#include "practice_tool/wubi/stroke_counts.h"
 
 #include <algorithm>
 #include <map>
@@ -65,6 +66,8 @@ MakeResult MakePracticeText(const InputText& input, const DataFiles& sources,
         !ReadWubiTable(sources.weights.c_str(), wanted, weights, problem))
         return MakeResult::sourceFailed;
     failedSource.clear();
+    StrokeCounts strokes; // without the file, no skip is marked
+    ReadStrokeCounts(sources.strokes.c_str(), strokes);
 
     std::vector<Kept> kept;
     std::set<char32_t> seen;
@@ -91,10 +94,12 @@ MakeResult MakePracticeText(const InputText& input, const DataFiles& sources,
     }
     PutInOrder(kept, options);
     for (const Kept& entry : kept)
-        made.text += entry.character + "\r\n" + entry.drilled + "\r\n" +
-                     ExplainCode(options.version, entry.character, entry.codes, entry.drilled,
-                                 radicals[entry.codePoint]) +
-                     "\r\n";
+        made.text +=
+            entry.character + "\r\n" + entry.drilled + "\r\n" +
+            ExplainCode(options.version, entry.character, entry.codes, entry.drilled,
+                        radicals[entry.codePoint],
+                        SkipsRadicals(entry.codePoint, radicals[entry.codePoint], strokes)) +
+            "\r\n";
     made.entries = kept.size();
     return kept.empty() ? MakeResult::nothing : MakeResult::made;
 }

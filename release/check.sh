@@ -24,8 +24,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 documents="README-zh.txt LICENSE.txt NOTICES.txt COPYING-samples.txt licenses/LGPL-3.0.txt
-    licenses/GPL-3.0.txt licenses/MIT-radical-data.txt licenses/Unlicense.txt"
-data="wubi86-danzi.dict.yaml wubi98-danzi.dict.yaml wubi86-zigen.txt wubi98-zigen.txt"
+    licenses/GPL-3.0.txt licenses/MIT-radical-data.txt licenses/Unlicense.txt
+    licenses/Unicode-DFS-2016.txt"
+data="wubi86-danzi.dict.yaml wubi98-danzi.dict.yaml wubi86-zigen.txt wubi98-zigen.txt strokes.txt"
 charts="keys-86.html keys-98.html"
 
 # The zipped tool as a user starts it: code page 936 unless told, its input
@@ -101,6 +102,8 @@ check_licences() {
         has licenses/GPL-3.0.txt "GNU GENERAL PUBLIC LICENSE" &&
         has licenses/MIT-radical-data.txt "Copyright (c) 2019 qwertyyb" &&
         has licenses/Unlicense.txt "released into the public domain" &&
+        has licenses/Unicode-DFS-2016.txt "UNICODE, INC. LICENSE AGREEMENT" &&
+        has strokes.txt "Unicode licence" && has NOTICES.txt "Unicode, Inc." &&
         has COPYING-samples.txt "https://github.com/rime/rime-wubi" &&
         has COPYING-samples.txt "GNU Lesser General Public License, version 3" &&
         has COPYING-samples.txt "https://github.com/yanhuacuo/98wubi-tables" &&

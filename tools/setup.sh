@@ -12,6 +12,7 @@ packages=(
     clang libclang-rt-14-dev             # fuzzing
     rime-data-wubi                       # Debian's Wubi 86 table, the shipped one's source
     chromium poppler-utils               # the key charts, shown and printed
+    unicode-data bzip2                   # Unihan's stroke counts, the shipped strokes' source
 )
 # The emulated machine that runs 32-bit programs (tests/vm32), without the
 # recommended graphical front ends.

@@ -6,18 +6,22 @@
 //   make_material [--check] sources SOURCE_FOLDER DATA_FOLDER
 //   make_material [--check] samples DATA_FOLDER SAMPLES_FOLDER
 //   make_material [--check] review DATA_FOLDER FOLDER
+//   make_material [--check] strokes UNIHAN_IRGSOURCES DATA_FOLDER
 //
 // table86 writes wubi86-danzi.dict.yaml from Debian's Rime table; sources
 // writes wubi98-danzi.dict.yaml, wubi86-zigen.txt and wubi98-zigen.txt from the
 // public data sets in SOURCE_FOLDER; samples writes the 86 samples into
 // SAMPLES_FOLDER and the 98 ones into its folder 98, and the key charts of
-// both versions (keys-86.html, keys-98.html) into SAMPLES_FOLDER; review writes the review
-// sheet of the radicals' names, radical-names.txt. With --check, nothing is
-// written: the files are made in a temporary folder and compared.
+// both versions (keys-86.html, keys-98.html) into SAMPLES_FOLDER; review
+// writes the review sheet of the radicals' names, radical-names.txt; strokes
+// writes strokes.txt from Unihan (Debian's unicode-data) and the data. With
+// --check, nothing is written: the files are made in a temporary folder and
+// compared.
 #include "practice_tool/key_chart_page.h"
 #include "practice_tool/material/data_files.h"
 #include "practice_tool/material/review_sheet.h"
 #include "practice_tool/material/sample_files.h"
+#include "practice_tool/material/stroke_file.h"
 #include "practice_tool/text/whole_file.h"
 
 #include <algorithm>
@@ -37,8 +41,13 @@ std::string Folder(std::string path) {
 }
 
 // Makes `what` from `from` into the folder `into`; `made` names the files.
+// The data folder, for what is made from it, is `data`.
 bool MakeMaterial(const std::string& what, const std::string& from, const std::string& into,
-                  std::vector<std::string>& made, std::string& failure) {
+                  const std::string& data, std::vector<std::string>& made, std::string& failure) {
+    if (what == "strokes") {
+        made = {"strokes.txt"};
+        return WriteStrokeFile(from.c_str(), data, (into + made[0]).c_str(), failure);
+    }
     if (what == "table86") {
         made = {DataOf(WubiVersion::wubi86).table};
         return WriteTable86(from.c_str(), (into + made[0]).c_str(), failure);
@@ -160,11 +169,13 @@ int main(int argc, char** argv) {
     const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;
     if (argc != (check ? 5 : 4)) {
         std::fprintf(stderr,
-                     "usage: make_material [--check] table86|sources|samples|review FROM INTO\n");
+                     "usage: make_material [--check] table86|sources|samples|review|strokes FROM "
+                     "INTO\n");
         return 2;
     }
     const std::string what = argv[check ? 2 : 1];
-    const std::string from = what == "table86" ? argv[check ? 3 : 2] : Folder(argv[check ? 3 : 2]);
+    const std::string from =
+        what == "table86" || what == "strokes" ? argv[check ? 3 : 2] : Folder(argv[check ? 3 : 2]);
     const std::string into = Folder(argv[check ? 4 : 3]);
     ScratchFolder scratch(check);
     if (check && scratch.path().empty()) {
@@ -174,7 +185,7 @@ int main(int argc, char** argv) {
     const std::string target = check ? scratch.path() : into;
     std::vector<std::string> made;
     std::string failure;
-    if (!MakeMaterial(what, from, target, made, failure)) {
+    if (!MakeMaterial(what, from, target, into, made, failure)) {
         std::fprintf(stderr, "make_material: %s\n", failure.c_str());
         return 1;
     }

@@ -46,5 +46,5 @@ const WubiKey* FindKeyOfRadical(WubiVersion version, const char* name);
 char IdentificationKey(unsigned stroke, unsigned shape);
 
 // The stroke a letter stands for in a code that spells strokes: g 横, h 竖,
-// t 撇, y 点, n 折; null for the other letters.
+// t 撇, y 捺 (with 点), n 折; null for the other letters.
 const char* StrokeName(char letter);

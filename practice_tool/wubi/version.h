@@ -27,10 +27,11 @@ struct DataFiles {
     std::string table;    // the Wubi table of the version
     std::string radicals; // the radical data of its full codes
     std::string weights;  // the table whose weights order by frequency: Wubi 86's
+    std::string strokes;  // the strokes of characters and glyphs, for both versions
 };
 
 // The data of `version` in `folder` (ending in a separator).
 inline DataFiles DataFilesIn(const std::string& folder, WubiVersion version) {
     return {folder + DataOf(version).table, folder + DataOf(version).radicals,
-            folder + DataOf(WubiVersion::wubi86).table};
+            folder + DataOf(WubiVersion::wubi86).table, folder + "strokes.txt"};
 }
