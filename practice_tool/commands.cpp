@@ -2,6 +2,7 @@
 #include "practice_tool/check_codes.h"
 #include "practice_tool/check_report.h"
 #include "practice_tool/convert.h"
+#include "practice_tool/key_chart_page.h"
 #include "practice_tool/make.h"
 #include "practice_tool/options.h"
 #include "practice_tool/practice_writer.h"
@@ -228,8 +229,18 @@ int Keys(const CommandLine& line, const Streams& streams) {
         Print(streams.out, streams.language, Msg::keysHelp);
         return exitClean;
     }
-    if (!line.operands.empty())
+    if (line.operands.size() != (line.html ? 1u : 0u))
         return Usage(streams, Msg::keysHelp);
+    if (line.html) {
+        const char* path = line.operands.front();
+        if (!WriteWholeFile(path, KeyChartPage(line.make.version))) {
+            Print(streams.err, streams.language, Msg::cannotWrite, {path});
+            return exitFailed;
+        }
+        Print(streams.out, streams.language, Msg::chartWritten,
+              {path, DataOf(line.make.version).number});
+        return exitClean;
+    }
     for (const WubiKey& key : WubiKeys(line.make.version)) {
         const std::string text = std::string(1, key.letter) + "\t" + std::to_string(key.position) +
                                  "\t" + key.zone + "\t" + key.keyName + "\t" +

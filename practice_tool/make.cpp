@@ -7,6 +7,7 @@
 #include "practice_tool/wubi/radical_data_file.h"
 #include "practice_tool/wubi/rime_table.h"
 #include "practice_tool/wubi/spelling.h"
+#include "practice_tool/wubi/stroke_counts.h"
 
 #include <algorithm>
 #include <map>
@@ -27,6 +28,7 @@ struct Sources {
     CodesOfCharacters table, weights;
     std::map<char32_t, std::u32string> radicals;
     FrequencyRanks ranks;
+    StrokeCounts strokes; // without the file, no skip is marked
     bool ownWeights;
 };
 
@@ -66,6 +68,7 @@ bool ReadSources(const InputText& input, const DataFiles& files, const MakeOptio
     if (frequency && !ReadFrequencyRanks(files.frequency.c_str(), sources.ranks, problem))
         return false;
     failedSource.clear();
+    ReadStrokeCounts(files.strokes.c_str(), sources.strokes);
     return true;
 }
 
@@ -153,13 +156,14 @@ std::vector<Kept> KeepCharacters(const InputText& input, const Sources& sources,
             } else {
                 const double weight = WeightOf(sources, c, found->second);
                 characters.push_back(c);
-                const auto glyphs = sources.radicals.find(c);
+                const auto spelled = sources.radicals.find(c);
+                const std::u32string glyphs =
+                    spelled == sources.radicals.end() ? std::u32string() : spelled->second;
                 kept.push_back(
                     {character, drilled,
                      radical ? std::string()
-                             : ExplainCode(options.version, character, codes, drilled,
-                                           glyphs == sources.radicals.end() ? std::u32string()
-                                                                            : glyphs->second),
+                             : ExplainCode(options.version, character, codes, drilled, glyphs,
+                                           SkipsRadicals(c, glyphs, sources.strokes)),
                      KeyOf(sources.ranks, c, weight)});
             }
         }

@@ -22,6 +22,7 @@ enum class Msg {
     cannotRead,
     cannotWrite,
     written,
+    chartWritten,
     notWritten,
     problemAt,
     problemIn,

@@ -31,7 +31,8 @@ constexpr MessageRow rows[] = {
      "  check FILE              list the entries the program loads from FILE and\n"
      "                          warn about what it surely does not mean\n"
      "  convert IN OUT          write UTF-8 or GBK text IN as a practice file OUT\n"
-     "  keys                    print the key table the explanations use\n"
+     "  keys [--html OUT]       print the key table the explanations use, or\n"
+     "                          write it as a key chart to print\n"
      "\n"
      "Each command works for Wubi 86 unless told --wubi=98.\n"
      "\"practice_tool COMMAND --help\" tells more about each.\n"
@@ -54,7 +55,7 @@ constexpr MessageRow rows[] = {
      "  check 文件              按程序的读法列出“文件”里的每一组，\n"
      "                          并指出肯定不合作者本意的地方\n"
      "  convert 输入 输出       把 UTF-8 或 GBK 的文本“输入”写成练习文件“输出”\n"
-     "  keys                    列出说明所用的键位表\n"
+     "  keys [--html 输出]      列出说明所用的键位表，或写成可打印的键位图\n"
      "\n"
      "各命令默认用五笔 86，加 --wubi=98 则用五笔 98。\n"
      "“practice_tool 命令 --help”显示各命令的详细用法。\n"
@@ -189,17 +190,25 @@ constexpr MessageRow rows[] = {
      "退出码：0 已写入，1 拒绝（“文本”里没有一个字在码表中有所要的编码），\n"
      "2 无法读取文件或无法写入“输出”。"},
     {Msg::keysHelp,
-     "Usage: practice_tool keys [--wubi=86|98]\n"
+     "Usage: practice_tool keys [--wubi=86|98] [--html OUT]\n"
      "\n"
      "Prints the key table of Wubi 86 (or 98) that the explanations of \"make\"\n"
      "use, one key a line, columns separated by tabs: key, zone number, zone,\n"
      "key-name character, single stroke (or -), the character typed by the key\n"
-     "alone, the radicals on the key, the mnemonic verse (or -).",
-     "用法：practice_tool keys [--wubi=86|98]\n"
+     "alone, the radicals on the key, the mnemonic verse (or -).\n"
+     "\n"
+     "  --html OUT    write the same table as a key chart instead: a page OUT\n"
+     "                (HTML) to open in a browser and print on one A4 page,\n"
+     "                landscape; keys-86.html and keys-98.html come with the tool",
+     "用法：practice_tool keys [--wubi=86|98] [--html 输出]\n"
      "\n"
      "列出 make 的说明所用的五笔 86（或 98）键位表，每行一个键，各列用 Tab\n"
      "分隔：键、区位号、区、键名字、单笔画（没有时为 -）、一级简码字、这个键上\n"
-     "的字根、字根助记词（没有时为 -）。"},
+     "的字根、字根助记词（没有时为 -）。\n"
+     "\n"
+     "  --html 输出   改为把同一张表写成键位图：网页文件“输出”（HTML），用浏览器\n"
+     "                打开，可打印在一张横向 A4 纸上；工具自带 keys-86.html 和\n"
+     "                keys-98.html"},
 
     {Msg::unknownCommand, "practice_tool: unknown command \"{1}\"",
      "practice_tool：没有“{1}”这个命令"},
@@ -210,6 +219,8 @@ constexpr MessageRow rows[] = {
     {Msg::cannotRead, "{1}: cannot read the file", "{1}：无法读取文件"},
     {Msg::cannotWrite, "{1}: cannot write the file", "{1}：无法写入文件"},
     {Msg::written, "{1}: {2} entries written", "{1}：已写入 {2} 组"},
+    {Msg::chartWritten, "{1}: the Wubi {2} key chart written; open it in a browser to print it",
+     "{1}：已写入五笔 {2} 键位图，用浏览器打开即可打印"},
     {Msg::notWritten, "{1}: not written", "{1}：没有写入"},
     {Msg::problemAt, "{1}:{2}: {3}: {4}", "{1}:{2}: {3}：{4}"},
     {Msg::problemIn, "{1}: {2}: {3}", "{1}: {2}：{3}"},

@@ -55,6 +55,11 @@ bool TakeQuiet(const char*, CommandLine& line) {
     return true;
 }
 
+bool TakeHtml(const char*, CommandLine& line) {
+    line.html = true;
+    return true;
+}
+
 bool TakeCode(const char* value, CommandLine& line) {
     return Choose(value, drillChoices, line.make.drill);
 }
@@ -111,6 +116,7 @@ struct Option {
 constexpr Option options[] = {
     {"--wubi", everyCommand, true, "86, 98", TakeVersion},
     {"-q", Bit(Command::check), false, nullptr, TakeQuiet},
+    {"--html", Bit(Command::keys), false, nullptr, TakeHtml},
     {"--code", makeAndDrop, false, "full, 1, 2, 3, radical", TakeCode},
     {"--order", makeAndDrop, false, "text, frequency, shuffle", TakeOrder},
     {"--seed", makeAndDrop, false, "0, 1, 2 ...", TakeSeed},

@@ -17,6 +17,7 @@ struct CommandLine {
     bool quiet = false;    // check -q
     bool seeded = false;   // --seed (or --number) given
     bool repeated = false; // --repeat given
+    bool html = false;     // keys --html: the chart as a page, written to the operand
     MakeOptions make;      // the version (for every command), and make's options
     std::vector<const char*> operands;
 };

@@ -5,7 +5,8 @@
 #     check.sh CHECK FOLDER [ARGUMENTS...]
 #
 # FOLDER is the release folder of the unpacked zip (tarnvel-1.0-win64/). CHECK:
-#   files OBJDUMP      exactly the expected files; the programs static and stripped
+#   files OBJDUMP      exactly the expected files (the key charts too); the programs
+#                      static and stripped
 #   documents          the documents Notepad opens: UTF-8 with a byte-order mark, CR LF
 #   licences           Tarnvel's, the tables' and the runtime's notices
 #   samples            the zipped tool finds every lesson of the course clean
@@ -26,9 +27,10 @@ trap 'rm -rf "$work"' EXIT
 documents="README-zh.txt LICENSE.txt NOTICES.txt COPYING-samples.txt licenses/LGPL-3.0.txt
     licenses/GPL-3.0.txt licenses/MIT-radical-data.txt licenses/Unlicense.txt
     licenses/Unicode-DFS-2016.txt"
-data="wubi86-danzi.dict.yaml wubi98-danzi.dict.yaml wubi86-zigen.txt wubi98-zigen.txt
+data="wubi86-danzi.dict.yaml wubi98-danzi.dict.yaml wubi86-zigen.txt wubi98-zigen.txt strokes.txt
     hanzi-frequency.txt"
 scripts="practice_tool98.cmd review86.cmd review98.cmd"
+charts="keys-86.html keys-98.html"
 
 # The zipped tool as a user starts it: code page 936 unless told, its input
 # never a console (so that it never waits for a key).
@@ -61,7 +63,7 @@ check_files() {
     local objdump=$1 name expected actual
     name=$(basename "$folder")
     expected=$(
-        for file in tarnvel.exe practice_tool.exe $scripts $data $documents; do
+        for file in tarnvel.exe practice_tool.exe $scripts $data $charts $documents; do
             echo "$name/$file"
         done
         (cd "$source_dir" && ls samples/86/*.txt samples/98/*.txt) | sed "s|^|$name/|"
@@ -103,6 +105,8 @@ check_licences() {
         has licenses/GPL-3.0.txt "GNU GENERAL PUBLIC LICENSE" &&
         has licenses/MIT-radical-data.txt "Copyright (c) 2019 qwertyyb" &&
         has licenses/Unlicense.txt "released into the public domain" &&
+        has licenses/Unicode-DFS-2016.txt "UNICODE, INC. LICENSE AGREEMENT" &&
+        has strokes.txt "Unicode licence" && has NOTICES.txt "Unicode, Inc." &&
         has COPYING-samples.txt "https://github.com/rime/rime-wubi" &&
         has COPYING-samples.txt "GNU Lesser General Public License, version 3" &&
         has COPYING-samples.txt "https://github.com/yanhuacuo/98wubi-tables" &&

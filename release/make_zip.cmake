@@ -1,6 +1,6 @@
 # Stages and packs the release folder. Run by the "release" target with
 # STAGE, ZIP, PROGRAM, TOOL, DATA (the tool's data files), DROP_TARGETS (the
-# scripts to drop texts on), SAMPLES_DIR,
+# scripts to drop texts on), SAMPLES_DIR, CHARTS (the key charts' pages),
 # GUIDE, LICENSE, NOTICES, TABLE_NOTICE, LICENSES_DIR, VERSION and STRIP set.
 get_filename_component(stageParent ${STAGE} DIRECTORY)
 get_filename_component(stageName ${STAGE} NAME)
@@ -23,6 +23,8 @@ foreach(version 86 98)
     file(GLOB lessons ${SAMPLES_DIR}/${version}/*.txt)
     file(COPY ${lessons} DESTINATION ${STAGE}/samples/${version})
 endforeach()
+# The key charts beside the guide, where a learner looks first.
+file(COPY ${CHARTS} DESTINATION ${STAGE})
 
 # The scripts to drop texts on: CR LF and no byte-order mark, which cmd would
 # take for part of its first command.

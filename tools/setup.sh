@@ -11,7 +11,8 @@ packages=(
     imagemagick xdotool zip unzip        # screenshots, driving, the release
     clang libclang-rt-14-dev             # fuzzing
     rime-data-wubi                       # Debian's Wubi 86 table, the shipped one's source
-    unicode-data                         # Unihan, the source of the frequency data
+    chromium poppler-utils               # the key charts, shown and printed
+    unicode-data bzip2                   # Unihan: the sources of the strokes and the frequency data
 )
 # The emulated machine that runs 32-bit programs (tests/vm32), without the
 # recommended graphical front ends.

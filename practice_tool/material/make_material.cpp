@@ -6,20 +6,25 @@
 //   make_material [--check] sources SOURCE_FOLDER DATA_FOLDER
 //   make_material [--check] samples DATA_FOLDER SAMPLES_FOLDER
 //   make_material [--check] review DATA_FOLDER FOLDER
+//   make_material [--check] strokes UNIHAN_IRGSOURCES DATA_FOLDER
 //   make_material [--check] frequency UNIHAN_FOLDER DATA_FOLDER
 //
 // table86 writes wubi86-danzi.dict.yaml from Debian's Rime table; sources
 // writes wubi98-danzi.dict.yaml, wubi86-zigen.txt and wubi98-zigen.txt from the
 // public data sets in SOURCE_FOLDER; samples writes the 86 course into
-// SAMPLES_FOLDER/86 and the 98 one into SAMPLES_FOLDER/98; review writes the review
-// sheet of the radicals' names, radical-names.txt; frequency writes
-// hanzi-frequency.txt from Unihan (/usr/share/unicode of Debian's unicode-data)
-// and the Wubi 86 table in DATA_FOLDER. With --check, nothing is
-// written: the files are made in a temporary folder and compared.
+// SAMPLES_FOLDER/86 and the 98 one into SAMPLES_FOLDER/98, and the key charts
+// of both versions (keys-86.html, keys-98.html) into SAMPLES_FOLDER; review
+// writes the review sheet of the radicals' names, radical-names.txt; strokes
+// writes strokes.txt from Unihan (Debian's unicode-data) and the data;
+// frequency writes hanzi-frequency.txt from Unihan (/usr/share/unicode) and the
+// Wubi 86 table in DATA_FOLDER. With --check, nothing is written: the files are
+// made in a temporary folder and compared.
+#include "practice_tool/key_chart_page.h"
 #include "practice_tool/material/data_files.h"
 #include "practice_tool/material/frequency_data.h"
 #include "practice_tool/material/review_sheet.h"
 #include "practice_tool/material/sample_files.h"
+#include "practice_tool/material/stroke_file.h"
 #include "practice_tool/text/whole_file.h"
 
 #include <algorithm>
@@ -34,8 +39,8 @@
 
 namespace {
 
-// The course's folders, one a version, and the folder that holds them, where
-// no lesson lies any more.
+// The courses' folders, one a version, and the folder that holds them and the key
+// charts, where no lesson lies any more.
 constexpr const char* sampleFolders[] = {"86/", "98/", ""};
 
 std::string Folder(std::string path) {
@@ -43,11 +48,14 @@ std::string Folder(std::string path) {
 }
 
 // Makes `what` from `from` into the folder `into`; `made` names the files.
-// `committed` is the folder named on the command line, where the frequency
-// data finds the Wubi 86 table whatever `into` is.
+// The data folder, for what is made from it, is `data`: the one named on the
+// command line, whatever `into` is.
 bool MakeMaterial(const std::string& what, const std::string& from, const std::string& into,
-                  const std::string& committed, std::vector<std::string>& made,
-                  std::string& failure) {
+                  const std::string& data, std::vector<std::string>& made, std::string& failure) {
+    if (what == "strokes") {
+        made = {"strokes.txt"};
+        return WriteStrokeFile(from.c_str(), data, (into + made[0]).c_str(), failure);
+    }
     if (what == "table86") {
         made = {DataOf(WubiVersion::wubi86).table};
         return WriteTable86(from.c_str(), (into + made[0]).c_str(), failure);
@@ -65,7 +73,7 @@ bool MakeMaterial(const std::string& what, const std::string& from, const std::s
     }
     if (what == "frequency") {
         made = {frequencyData};
-        return WriteFrequencyData(from, (committed + DataOf(WubiVersion::wubi86).table).c_str(),
+        return WriteFrequencyData(from, (data + DataOf(WubiVersion::wubi86).table).c_str(),
                                   (into + made[0]).c_str(), failure);
     }
     if (what == "review") {
@@ -81,6 +89,14 @@ bool MakeMaterial(const std::string& what, const std::string& from, const std::s
                 return false;
             for (const std::string& name : lessons)
                 made.push_back(folder + name);
+        }
+        // The key charts go beside the courses, both versions in one place.
+        for (const VersionData& data : versionData) {
+            made.push_back(std::string("keys-") + data.number + ".html");
+            if (!WriteWholeFile((into + made.back()).c_str(), KeyChartPage(data.version))) {
+                failure = "cannot write " + into + made.back();
+                return false;
+            }
         }
         return true;
     }
@@ -145,9 +161,10 @@ bool SameAsCommitted(const std::string& what, const std::string& fresh,
                      const std::string& from) {
     if (what == "samples")
         for (const char* folder : sampleFolders)
-            for (const std::string& name : FilesIn(committed + folder, ".txt"))
-                if (std::find(names.begin(), names.end(), folder + name) == names.end())
-                    names.push_back(folder + name);
+            for (const char* suffix : {".txt", ".html"})
+                for (const std::string& name : FilesIn(committed + folder, suffix))
+                    if (std::find(names.begin(), names.end(), folder + name) == names.end())
+                        names.push_back(folder + name);
     bool same = true;
     for (const std::string& name : names) {
         std::string made, kept;
@@ -166,13 +183,13 @@ bool SameAsCommitted(const std::string& what, const std::string& fresh,
 int main(int argc, char** argv) {
     const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;
     if (argc != (check ? 5 : 4)) {
-        std::fprintf(
-            stderr,
-            "usage: make_material [--check] table86|sources|samples|review|frequency FROM INTO\n");
+        std::fprintf(stderr, "usage: make_material [--check] "
+                             "table86|sources|samples|review|strokes|frequency FROM INTO\n");
         return 2;
     }
     const std::string what = argv[check ? 2 : 1];
-    const std::string from = what == "table86" ? argv[check ? 3 : 2] : Folder(argv[check ? 3 : 2]);
+    const std::string from =
+        what == "table86" || what == "strokes" ? argv[check ? 3 : 2] : Folder(argv[check ? 3 : 2]);
     const std::string into = Folder(argv[check ? 4 : 3]);
     ScratchFolder scratch(check);
     if (check && scratch.path().empty()) {

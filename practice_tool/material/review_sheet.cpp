@@ -24,7 +24,7 @@ std::string KeyIn(WubiVersion version, const RadicalName& glyph) {
     if (!*glyph.name)
         return std::string(u8"识别码") +
                AsciiUpper(IdentificationKey(glyph.idStroke, glyph.idShape));
-    const WubiKey* key = FindKeyOfRadical(version, glyph.name);
+    const WubiKey* key = FindKeyOfRadical(version, NameIn(version, glyph, nullptr));
     return key ? std::string(1, AsciiUpper(key->letter)) : "-";
 }
 
@@ -72,11 +72,15 @@ bool WriteReviewSheet(const std::string& dataFolder, const char* out, std::strin
     std::string text =
         "# The names of the radical glyphs, for reading through: glyph, name, key in\n"
         "# Wubi 86 and in 98, the most common characters it stands in (with its\n"
-        "# place; (86) or (98) where only that version spells it so). Made by\n"
+        "# place; (86) or (98) where only that version spells it so; in brackets\n"
+        "# the name a version reads it by instead). Made by\n"
         "# make_material from practice_tool's own tables.\n";
     const auto [first, last] = RadicalNames();
     for (const RadicalName* glyph = first; glyph != last; ++glyph) {
-        const std::string name = *glyph->name ? Utf8FromGbk(glyph->name) : std::string("-");
+        std::string name = *glyph->name ? Utf8FromGbk(glyph->name) : std::string("-");
+        for (WubiVersion version : versions)
+            if (const char* read = NameIn(version, *glyph, nullptr); read != glyph->name)
+                name += " (" + std::string(DataOf(version).number) + ": " + Utf8FromGbk(read) + ")";
         text += CodePointName(glyph->glyph) + "\t" + name + "\t" + KeyIn(versions[0], *glyph) +
                 "\t" + KeyIn(versions[1], *glyph) + "\t";
         for (const std::string& example : examples[glyph->glyph])

@@ -14,9 +14,11 @@
 // the GBK character `character` in `version`, in GBK, at most `longestLine`
 // bytes, so that it is read as one line. `glyphs` are the character's glyphs in the radical data;
 // where they cannot be named or do not spell the table's full code, the explanation tells keys and
-// zones only.
+// zones only. `skips`: the character has more radicals than the four its code
+// takes (SkipsRadicals), which the full code's explanation marks where it fits.
 std::string ExplainCode(WubiVersion version, const std::string& character, const CharCodes& codes,
-                        const std::string& drilled, const std::u32string& glyphs);
+                        const std::string& drilled, const std::u32string& glyphs,
+                        bool skips = false);
 
 // The explanation of a radical drill's entry: the radical (GBK), its key with
 // zone and place, the key's verse (98: its first radicals) and `example`, a

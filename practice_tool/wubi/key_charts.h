@@ -6,6 +6,8 @@
 #include "practice_tool/wubi/version.h"
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 struct WubiKey {
     char letter;          // lower case
@@ -24,6 +26,9 @@ constexpr std::size_t wubiKeyCount = 25;
 // The keys in zone order: G F D S A, H J K L M, T R E W Q, Y U I O P, N B V C X.
 const WubiKey (&WubiKeys(WubiVersion version))[wubiKeyCount];
 
+// The names of the radicals on `key`, as its chart lists them.
+std::vector<std::string> ChartRadicals(const WubiKey& key);
+
 // The key of `letter` (either case), or null.
 const WubiKey* FindKey(WubiVersion version, char letter);
 
@@ -41,5 +46,5 @@ const WubiKey* FindKeyOfRadical(WubiVersion version, const char* name);
 char IdentificationKey(unsigned stroke, unsigned shape);
 
 // The stroke a letter stands for in a code that spells strokes: g 横, h 竖,
-// t 撇, y 点, n 折; null for the other letters.
+// t 撇, y 捺 (with 点), n 折; null for the other letters.
 const char* StrokeName(char letter);

@@ -1,6 +1,7 @@
 #include "practice_tool/wubi/radical_names.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -10,7 +11,8 @@ namespace {
 // where GBK has a form for it, else the name learners use for such a piece.
 // The names come from the characters each glyph appears in and its place in
 // them. A glyph that stands only for an identification code has no name; the
-// three that 98 also uses inside 犭, 礻 and 衤 have both.
+// three that 98 also uses inside 犭, 礻 and 衤 have both. 98's 马 and 鸟
+// pieces lack the bottom 横 its codes type apart (马 cgd, 鸟 qgd).
 constexpr RadicalName names[] = {
     {0xE000, "", 1, 1},           {0xE001, "一", 0, 0},       {0xE002, "王", 0, 0},
     {0xE003, "五", 0, 0},         {0xE004, "夫", 0, 0},       {0xE005, "一", 0, 0},
@@ -76,7 +78,7 @@ constexpr RadicalName names[] = {
     {0xE122, "钅", 0, 0},         {0xE123, "金", 0, 0},       {0xE124, "勹", 0, 0},
     {0xE125, "角字头", 0, 0},     {0xE126, "夕", 0, 0},       {0xE127, "儿", 0, 0},
     {0xE128, "犭无撇", 0, 0},     {0xE129, "氏无七", 0, 0},   {0xE12A, "角字头", 0, 0},
-    {0xE12B, "儿", 0, 0},         {0xE12C, "夕", 0, 0},       {0xE12F, "鸟", 0, 0},
+    {0xE12B, "儿", 0, 0},         {0xE12C, "夕", 0, 0},       {0xE12F, "鸟无横", 0, 0},
     {0xE130, "万字底", 0, 0},     {0xE131, "鱼字头", 0, 0},   {0xE132, "角字头", 0, 0},
     {0xE133, "犭无撇", 0, 0},     {0xE134, "乐字头", 0, 0},   {0xE135, "卯字旁", 0, 0},
     {0xE13D, "丶", 4, 1},         {0xE13E, "乀", 0, 0},       {0xE13F, "乀", 0, 0},
@@ -127,7 +129,7 @@ constexpr RadicalName names[] = {
     {0xE201, "彐", 0, 0},         {0xE202, "彐", 0, 0},       {0xE203, "即字旁", 0, 0},
     {0xE20E, "又", 0, 0},         {0xE20F, "厶", 0, 0},       {0xE210, "巴", 0, 0},
     {0xE211, "牜", 0, 0},         {0xE212, "又", 0, 0},       {0xE213, "矛字头", 0, 0},
-    {0xE214, "马", 0, 0},         {0xE216, "马", 0, 0},       {0xE218, "厶", 0, 0},
+    {0xE214, "马无横", 0, 0},     {0xE216, "马", 0, 0},       {0xE218, "厶", 0, 0},
     {0xE220, "幺", 0, 0},         {0xE221, "纟", 0, 0},       {0xE223, "弓", 0, 0},
     {0xE224, "母", 0, 0},         {0xE225, "匕", 0, 0},       {0xE226, "贯字头", 0, 0},
     {0xE227, "彑", 0, 0},         {0xE229, "幺", 0, 0},       {0xE22A, "匕", 0, 0},
@@ -150,6 +152,18 @@ const RadicalName* FindRadicalName(char32_t glyph) {
         std::begin(names), std::end(names), glyph,
         [](const RadicalName& name, char32_t wanted) { return name.glyph < wanted; });
     return found != std::end(names) && found->glyph == glyph ? found : nullptr;
+}
+
+const char* NameIn(WubiVersion version, const RadicalName& glyph, const RadicalName* next) {
+    // 86's learners call the middle of 敖 熬 傲 勹; 98 spells 万 厉 迈 with it.
+    if (glyph.glyph == 0xE130 && version == WubiVersion::wubi86)
+        return "勹";
+    // 86's 礻 and 衤 without their dots are one glyph: the dots after it tell.
+    if (glyph.glyph == 0xE1A3 && next != nullptr && std::strcmp(next->name, "丶") == 0)
+        return "礻无点";
+    if (glyph.glyph == 0xE1A3 && next != nullptr && std::strcmp(next->name, "两点") == 0)
+        return "衤无点";
+    return glyph.name;
 }
 
 std::pair<const RadicalName*, const RadicalName*> RadicalNames() {

@@ -2,6 +2,8 @@
 // depicts, as learners read it.
 #pragma once
 
+#include "practice_tool/wubi/version.h"
+
 #include <utility>
 
 struct RadicalName {
@@ -15,6 +17,12 @@ struct RadicalName {
 
 // The name of a glyph, or null where it has none.
 const RadicalName* FindRadicalName(char32_t glyph);
+
+// The name `glyph` reads by in `version`, where the glyph after it is `next`
+// (null at the end): the glyph's own name but where a version's learners call
+// the piece otherwise, or the glyph stands for two pieces that what follows
+// tells apart.
+const char* NameIn(WubiVersion version, const RadicalName& glyph, const RadicalName* next);
 
 // Every glyph with a name, by code point: [first, second).
 std::pair<const RadicalName*, const RadicalName*> RadicalNames();

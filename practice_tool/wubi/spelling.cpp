@@ -20,10 +20,12 @@ bool SpellGlyphs(WubiVersion version, const std::u32string& glyphs, Spelling& sp
             spelling.identification = IdentificationKey(glyph->idStroke, glyph->idShape);
             return spelling.identification != 0;
         }
-        const WubiKey* key = *glyph->name ? FindKeyOfRadical(version, glyph->name) : nullptr;
+        const char* name = NameIn(version, *glyph,
+                                  i + 1 < glyphs.size() ? FindRadicalName(glyphs[i + 1]) : nullptr);
+        const WubiKey* key = *name ? FindKeyOfRadical(version, name) : nullptr;
         if (key == nullptr)
             return false;
-        spelling.radicals.push_back({glyph->name, key->letter});
+        spelling.radicals.push_back({name, key->letter});
     }
     return !spelling.radicals.empty();
 }

@@ -27,6 +27,7 @@ struct DataFiles {
     std::string table;     // the Wubi table of the version
     std::string radicals;  // the radical data of its full codes
     std::string weights;   // the table whose weights order by frequency: Wubi 86's
+    std::string strokes;   // the strokes of characters and glyphs, for both versions
     std::string frequency; // the characters' frequency in modern text, most frequent first
 };
 
@@ -36,5 +37,6 @@ constexpr const char* frequencyData = "hanzi-frequency.txt";
 // The data of `version` in `folder` (ending in a separator).
 inline DataFiles DataFilesIn(const std::string& folder, WubiVersion version) {
     return {folder + DataOf(version).table, folder + DataOf(version).radicals,
-            folder + DataOf(WubiVersion::wubi86).table, folder + frequencyData};
+            folder + DataOf(WubiVersion::wubi86).table, folder + "strokes.txt",
+            folder + frequencyData};
 }
