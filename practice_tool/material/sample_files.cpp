@@ -3,6 +3,7 @@
 #include "practice_tool/practice_writer.h"
 #include "practice_tool/text/gbk.h"
 #include "practice_tool/wubi/key_charts.h"
+#include "practice_tool/wubi/last_stroke.h"
 #include "practice_tool/wubi/lesson_rules.h"
 #include "practice_tool/wubi/radical_data_file.h"
 #include "practice_tool/wubi/rime_table.h"
@@ -229,6 +230,24 @@ void CommonLessons(const CourseData& data, std::vector<Lesson>& lessons) {
                              With(data.version, DrillCode::full, false)}}});
 }
 
+// The common characters whose identification code takes its last stroke from
+// a rule of the version (辶 廴 囗 匚 and their like hold the last stroke; 86
+// counts 力 刀 方 乃 as ending in 折), as the explanations say; the course's
+// last lesson.
+void LastStrokeLesson(const CourseData& data, std::vector<Lesson>& lessons) {
+    std::u32string ruled;
+    for (char32_t c : data.common.substr(0, commonCount)) {
+        Spelling spelling;
+        std::string full;
+        if (SpelledAs(data, c, spelling, full) && spelling.identification != 0 &&
+            LastStrokeRuleOf(data.version, spelling).any())
+            ruled += c;
+    }
+    lessons.push_back({"shibiema-mobi-guize",
+                       {{ruled, With(data.version, DrillCode::full,
+                                     ruled.size() >= leastSpacedItems, bandSize)}}});
+}
+
 bool ReadCourseData(WubiVersion version, const DataFiles& sources, CourseData& data,
                     std::string& failure) {
     RimeTable table86;
@@ -292,6 +311,7 @@ bool WriteSamples(WubiVersion version, const std::string& dataFolder, const std:
     if (!TwoLetterLessons(data, lessons, failure))
         return false;
     CommonLessons(data, lessons);
+    LastStrokeLesson(data, lessons);
     for (const Lesson& lesson : lessons) {
         std::string text;
         if (!MakeLesson(lesson, sources, text, failure))
