@@ -7,8 +7,9 @@
 #                                   with its tests); leaves CTest's report in
 #                                   BUILD_TREE/junit.xml and GoogleTest's in
 #                                   BUILD_TREE/gtest, prints what
-#                                   tools/count_tests.py counts, ends with
-#                                   "N passed, M failed"
+#                                   tools/ctest.sh counts (the runner and the
+#                                   rule of every tree), ends with "N passed,
+#                                   M failed"
 #   tests/vm32/run.sh --remove      removes build/vm32
 #
 # The machine is made of the packages in packages.txt (its own list) and made
@@ -23,6 +24,7 @@ self=$(realpath "${BASH_SOURCE[0]}")
 here=$(dirname "$self")
 root=$(dirname "$(dirname "$here")")
 source "$root/tools/wine.sh"
+source "$root/tools/ctest.sh"
 
 # What the emulated machine runs: the unit suites in their code pages and the
 # journeys at 96 dpi. Every wait of the end-to-end driver is ten times longer.
@@ -41,31 +43,12 @@ say() { echo "   $*"; }
 # when given), with a display of its own.
 run_suites() {
     local tree=$1 select=${2:-}
-    rm -rf "$tree/gtest" "$tree/junit.xml"
     tarnvel_make_prefix && tarnvel_start_display || return 1
     trap tarnvel_stop_display EXIT
-    (cd "$tree" && ctest -j1 --timeout 600 --output-on-failure --output-junit "$tree/junit.xml" \
-        ${select:+-R "$select"})
+    tarnvel_ctest "$tree" -j1 --timeout 600 ${select:+-R "$select"}
     local status=$?
     tarnvel_stop_display
     return $status
-}
-
-# The figures of a finished run, or one failure with the reason; true when
-# nothing failed.
-count() {
-    local tree=$1 reason=$2 figures="0 passed, 1 failed"
-    if [ -f "$tree/junit.xml" ]; then
-        figures=$(python3 "$root/tools/count_tests.py" "$tree/junit.xml" "$tree/gtest")
-        if [ "$(tail -n 1 <<<"$figures")" = "0 passed, 0 failed" ]; then
-            say "the tree has no tests (configured with -DTARNVEL_TESTS=OFF?)"
-            figures="0 passed, 1 failed"
-        fi
-    else
-        say "${reason:-CTest wrote no report}"
-    fi
-    echo "$figures"
-    [[ "$figures" == *" 0 failed" ]]
 }
 
 # ---- Inside the emulated machine (called by init.sh) ----
@@ -187,7 +170,7 @@ stage_job() {
         return 1
     printf '%s\n' "$task" "$root" "$tree" >"$vm/job/task"
     if [ -n "$tree" ]; then
-        cp -a "$tree" "$vm/job/tree" && rm -rf "$vm/job/tree/gtest" "$vm/job/tree/junit.xml"
+        cp -a "$tree" "$vm/job/tree" && tarnvel_forget_reports "$vm/job/tree"
     fi
 }
 
@@ -269,19 +252,19 @@ if [ "${1:-}" = --remove ]; then
 fi
 
 tree=$(realpath "${1:?usage: tests/vm32/run.sh BUILD_TREE | --remove}")
-rm -rf "$tree/gtest" "$tree/junit.xml" # no report of an earlier run is counted
+tarnvel_forget_reports "$tree" # no report of an earlier run is counted
 if tarnvel_can_run_win32; then
     say "this machine runs 32-bit programs: the suites run here"
     run_suites "$tree" >"$tree/ctest.log" 2>&1
-    count "$tree" "CTest wrote no report (log: $tree/ctest.log)"
+    tarnvel_count "$tree" "CTest wrote no report (log: $tree/ctest.log)"
     exit
 fi
 claim || { echo "0 passed, 1 failed"; exit 1; }
 exec 9>"$vm/lock"
 flock 9
 if ! make_machine; then
-    count "$tree" "no tests ran: the machine could not be built"
+    tarnvel_count "$tree" "no tests ran: the machine could not be built"
     exit 1
 fi
 run_in_machine "$tree"
-count "$tree" "the suites did not finish in the machine (log: $vm/tests.log)"
+tarnvel_count "$tree" "the suites did not finish in the machine (log: $vm/tests.log)"
