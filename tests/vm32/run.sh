@@ -12,8 +12,9 @@
 #                                   M failed"
 #   tests/vm32/run.sh --remove      removes build/vm32
 #
-# The machine is made of the packages in packages.txt (its own list) and made
-# again when that list or what makes it changes. Its disk image holds the
+# The machine is made of the packages in packages.txt (its own list) and the
+# locales of tests/code_pages.txt, and made again when a list or what makes it
+# changes. Its disk image holds the
 # system and one 32-bit Wine prefix and is never written by a run: each run
 # boots it through a throwaway overlay, with the checkout and the tree on a
 # second small disk mounted at their own paths, so that CTest runs the tests
@@ -79,6 +80,7 @@ make_guest_prefix() {
 # namespace however the run ends, and no bind mount is ever seen from outside.
 root_in_namespace() {
     local dir=$1 mirror=$2 suite=$3
+    shift 3 # the locales to generate
     set -e
     debootstrap --variant=minbase --arch=amd64 "$suite" "$dir" "$mirror"
     mount -t proc proc "$dir/proc"
@@ -96,7 +98,7 @@ root_in_namespace() {
     chroot "$dir" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
         --no-install-recommends -o Dpkg::Options::=--force-unsafe-io \
         $(sed -e 's/#.*//' "$here/packages.txt")
-    printf '%s UTF-8\n' zh_CN.UTF-8 ja_JP.UTF-8 en_US.UTF-8 >"$dir/etc/locale.gen"
+    printf '%s UTF-8\n' "$@" >"$dir/etc/locale.gen"
     chroot "$dir" locale-gen
     chroot "$dir" apt-get clean
     rm "$dir/usr/sbin/policy-rc.d" "$dir/etc/resolv.conf"
@@ -111,7 +113,7 @@ make_root() {
     unshare --mount --pid --fork --kill-child --propagation private \
         bash -c "here=$(printf %q "$here"); $(declare -f root_in_namespace)
                  root_in_namespace \"\$@\"" \
-        _ "$vm/root" "${mirror:-http://deb.debian.org/debian}" "$suite"
+        _ "$vm/root" "${mirror:-http://deb.debian.org/debian}" "$suite" $(tarnvel_test_locales)
 }
 
 # The system disk from the folder (no mount needed), the guest's own kernel
@@ -178,6 +180,7 @@ stage_job() {
 root_recipe() {
     sed -e 's/#.*//' "$here/packages.txt" | xargs
     . /etc/os-release && echo "$VERSION_CODENAME"
+    tarnvel_test_locales | xargs
     declare -f root_in_namespace make_root
 }
 image_recipe() {
