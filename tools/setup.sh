@@ -2,6 +2,7 @@
 # Installs what building, running and testing Tarnvel need on Debian, as root.
 # Quick when everything is already there.
 set -euo pipefail
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine.sh" # tarnvel_test_locales
 
 packages=(
     cmake g++ make googletest python3    # native build, unit tests, counting them
@@ -46,7 +47,8 @@ fi
 
 # Wine takes its code page from the locale's name; non-ASCII file names need
 # the glibc locale itself too.
-for locale in zh_CN.UTF-8 ja_JP.UTF-8 en_US.UTF-8; do
+locales=$(tarnvel_test_locales)
+for locale in $locales; do
     if ! locale -a 2>/dev/null | grep -qix "${locale/UTF-8/utf8}"; then
         grep -qx "$locale UTF-8" /etc/locale.gen 2>/dev/null || echo "$locale UTF-8" >> /etc/locale.gen
         regenerate=1

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test suite of Tarnvel: the core natively, under
 # sanitizers and under Wine in three code pages; the Windows program end to end
-# under Wine and Xvfb; the fuzzers for a short while; the release zips. Counts
-# come from CTest's and GoogleTest's own reports (tools/count_tests.py); a
-# failed build or check counts as one failure. Ends with "Total: N passed, M failed".
+# under Wine and Xvfb; the fuzzers for a short while; the release zips. Every
+# tree's tests run and are counted by tools/ctest.sh, from CTest's and
+# GoogleTest's own reports; a failed build or check, or a run that counts no
+# test, counts as one failure. Ends with "Total: N passed, M failed".
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 source "$root/tools/wine.sh"
 source "$root/tools/build.sh"
+source "$root/tools/ctest.sh"
 logs=$root/build/test-logs
 mkdir -p "$logs"
 
@@ -51,24 +53,16 @@ run_tree() {
     local tree
     tree=$(tarnvel_tree "$name")
     echo "== testing $name"
-    local start=$SECONDS
-    rm -rf "$tree/gtest" "$tree/junit.xml"
-    (cd "$tree" && ctest --output-junit "$tree/junit.xml" --output-on-failure "$@") \
-        >"$logs/$name-ctest.log" 2>&1
-    local figures
-    if [ ! -f "$tree/junit.xml" ]; then
-        figures="0 passed, 1 failed"
-        echo "   ctest wrote no report (log: $logs/$name-ctest.log)"
-    else
-        python3 "$root/tools/count_tests.py" "$tree/junit.xml" "$tree/gtest" >"$logs/$name-count.log"
-        figures=$(tail -n 1 "$logs/$name-count.log")
-        grep -v "passed, .* failed$" "$logs/$name-count.log"
-    fi
-    add_figures "$name" "$figures" "$start" "$logs/$name-ctest.log"
+    local start=$SECONDS counted
+    tarnvel_ctest "$tree" "$@" >"$logs/$name-ctest.log" 2>&1
+    counted=$(tarnvel_count "$tree" "ctest wrote no report (log: $logs/$name-ctest.log)")
+    head -n -1 <<<"$counted"
+    add_figures "$name" "$(tail -n 1 <<<"$counted")" "$start" "$logs/$name-ctest.log"
 }
 
-# Adds a suite's "N passed, M failed" (anything else counts as one failure)
-# and says how long it took since START and where its LOG is.
+# Adds a suite's "N passed, M failed" (tarnvel_count's last line; anything
+# else, from a runner that died first, counts as one failure) and says how
+# long it took since START and where its LOG is.
 add_figures() {
     local name=$1 figures=$2 start=$3 log=$4
     [[ "$figures" =~ ^[0-9]+\ passed,\ [0-9]+\ failed$ ]] || figures="0 passed, 1 failed"

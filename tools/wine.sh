@@ -16,6 +16,8 @@
 #   tarnvel_stop_display             ends it once Wine has let go of it
 #   tarnvel_at_dpi DPI COMMAND...    runs COMMAND while Wine programs see DPI
 #   tarnvel_can_run_win32            true where 32-bit programs can run
+#   tarnvel_test_locales             the locales of the code pages the tests
+#                                    run in (tests/code_pages.txt), one a line
 #
 # Two settings serve the emulated machine of tests/vm32, which has Wine's
 # 32-bit half alone and keeps its prefix in its own disk image:
@@ -28,6 +30,14 @@ tarnvel_wine_home() {
     local tools
     tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd) || return 1
     echo "$(dirname "$tools")/build"
+}
+
+# Wine takes the code page from the locale's name; the list of the tests' code
+# pages is the one CMake reads too.
+tarnvel_test_locales() {
+    local tools
+    tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd) || return 1
+    awk '!/^[[:space:]]*(#|$)/ { print $2 }' "$(dirname "$tools")/tests/code_pages.txt"
 }
 
 # The loader of the prefix's own programs (wineboot, reg).

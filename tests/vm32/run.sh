@@ -7,12 +7,14 @@
 #                                   with its tests); leaves CTest's report in
 #                                   BUILD_TREE/junit.xml and GoogleTest's in
 #                                   BUILD_TREE/gtest, prints what
-#                                   tools/count_tests.py counts, ends with
-#                                   "N passed, M failed"
+#                                   tools/ctest.sh counts (the runner and the
+#                                   rule of every tree), ends with "N passed,
+#                                   M failed"
 #   tests/vm32/run.sh --remove      removes build/vm32
 #
-# The machine is made of the packages in packages.txt (its own list) and made
-# again when that list or what makes it changes. Its disk image holds the
+# The machine is made of the packages in packages.txt (its own list) and the
+# locales of tests/code_pages.txt, and made again when a list or what makes it
+# changes. Its disk image holds the
 # system and one 32-bit Wine prefix and is never written by a run: each run
 # boots it through a throwaway overlay, with the checkout and the tree on a
 # second small disk mounted at their own paths, so that CTest runs the tests
@@ -23,6 +25,7 @@ self=$(realpath "${BASH_SOURCE[0]}")
 here=$(dirname "$self")
 root=$(dirname "$(dirname "$here")")
 source "$root/tools/wine.sh"
+source "$root/tools/ctest.sh"
 
 # What the emulated machine runs: the unit suites in their code pages and the
 # journeys at 96 dpi. Every wait of the end-to-end driver is ten times longer.
@@ -41,31 +44,12 @@ say() { echo "   $*"; }
 # when given), with a display of its own.
 run_suites() {
     local tree=$1 select=${2:-}
-    rm -rf "$tree/gtest" "$tree/junit.xml"
     tarnvel_make_prefix && tarnvel_start_display || return 1
     trap tarnvel_stop_display EXIT
-    (cd "$tree" && ctest -j1 --timeout 600 --output-on-failure --output-junit "$tree/junit.xml" \
-        ${select:+-R "$select"})
+    tarnvel_ctest "$tree" -j1 --timeout 600 ${select:+-R "$select"}
     local status=$?
     tarnvel_stop_display
     return $status
-}
-
-# The figures of a finished run, or one failure with the reason; true when
-# nothing failed.
-count() {
-    local tree=$1 reason=$2 figures="0 passed, 1 failed"
-    if [ -f "$tree/junit.xml" ]; then
-        figures=$(python3 "$root/tools/count_tests.py" "$tree/junit.xml" "$tree/gtest")
-        if [ "$(tail -n 1 <<<"$figures")" = "0 passed, 0 failed" ]; then
-            say "the tree has no tests (configured with -DTARNVEL_TESTS=OFF?)"
-            figures="0 passed, 1 failed"
-        fi
-    else
-        say "${reason:-CTest wrote no report}"
-    fi
-    echo "$figures"
-    [[ "$figures" == *" 0 failed" ]]
 }
 
 # ---- Inside the emulated machine (called by init.sh) ----
@@ -96,6 +80,7 @@ make_guest_prefix() {
 # namespace however the run ends, and no bind mount is ever seen from outside.
 root_in_namespace() {
     local dir=$1 mirror=$2 suite=$3
+    shift 3 # the locales to generate
     set -e
     debootstrap --variant=minbase --arch=amd64 "$suite" "$dir" "$mirror"
     mount -t proc proc "$dir/proc"
@@ -113,7 +98,7 @@ root_in_namespace() {
     chroot "$dir" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
         --no-install-recommends -o Dpkg::Options::=--force-unsafe-io \
         $(sed -e 's/#.*//' "$here/packages.txt")
-    printf '%s UTF-8\n' zh_CN.UTF-8 ja_JP.UTF-8 en_US.UTF-8 >"$dir/etc/locale.gen"
+    printf '%s UTF-8\n' "$@" >"$dir/etc/locale.gen"
     chroot "$dir" locale-gen
     chroot "$dir" apt-get clean
     rm "$dir/usr/sbin/policy-rc.d" "$dir/etc/resolv.conf"
@@ -128,7 +113,7 @@ make_root() {
     unshare --mount --pid --fork --kill-child --propagation private \
         bash -c "here=$(printf %q "$here"); $(declare -f root_in_namespace)
                  root_in_namespace \"\$@\"" \
-        _ "$vm/root" "${mirror:-http://deb.debian.org/debian}" "$suite"
+        _ "$vm/root" "${mirror:-http://deb.debian.org/debian}" "$suite" $(tarnvel_test_locales)
 }
 
 # The system disk from the folder (no mount needed), the guest's own kernel
@@ -187,7 +172,7 @@ stage_job() {
         return 1
     printf '%s\n' "$task" "$root" "$tree" >"$vm/job/task"
     if [ -n "$tree" ]; then
-        cp -a "$tree" "$vm/job/tree" && rm -rf "$vm/job/tree/gtest" "$vm/job/tree/junit.xml"
+        cp -a "$tree" "$vm/job/tree" && tarnvel_forget_reports "$vm/job/tree"
     fi
 }
 
@@ -195,6 +180,7 @@ stage_job() {
 root_recipe() {
     sed -e 's/#.*//' "$here/packages.txt" | xargs
     . /etc/os-release && echo "$VERSION_CODENAME"
+    tarnvel_test_locales | xargs
     declare -f root_in_namespace make_root
 }
 image_recipe() {
@@ -269,19 +255,19 @@ if [ "${1:-}" = --remove ]; then
 fi
 
 tree=$(realpath "${1:?usage: tests/vm32/run.sh BUILD_TREE | --remove}")
-rm -rf "$tree/gtest" "$tree/junit.xml" # no report of an earlier run is counted
+tarnvel_forget_reports "$tree" # no report of an earlier run is counted
 if tarnvel_can_run_win32; then
     say "this machine runs 32-bit programs: the suites run here"
     run_suites "$tree" >"$tree/ctest.log" 2>&1
-    count "$tree" "CTest wrote no report (log: $tree/ctest.log)"
+    tarnvel_count "$tree" "CTest wrote no report (log: $tree/ctest.log)"
     exit
 fi
 claim || { echo "0 passed, 1 failed"; exit 1; }
 exec 9>"$vm/lock"
 flock 9
 if ! make_machine; then
-    count "$tree" "no tests ran: the machine could not be built"
+    tarnvel_count "$tree" "no tests ran: the machine could not be built"
     exit 1
 fi
 run_in_machine "$tree"
-count "$tree" "the suites did not finish in the machine (log: $vm/tests.log)"
+tarnvel_count "$tree" "the suites did not finish in the machine (log: $vm/tests.log)"
