@@ -373,7 +373,7 @@ std::string ExplainRadicalDrill(WubiVersion version, const WubiKey& key, const s
     const std::string core = RadicalWord(version) + std::string("练习 ") + radical + "：" +
                              AsciiUpper(key.letter) + "键，" + Zone(key) + "。";
     const std::string verse = KeyVerse(version, key) + "。";
-    const std::string holder = example.empty() ? "" : "如" + example + "。";
+    const std::string holder = example.empty() ? "" : "例字：" + example + "。";
     // The verse without its label where the whole does not fit.
     const std::string bare = *key.verse ? std::string(key.verse) + "。" : verse;
     for (const std::string& line : {core + verse + holder, core + bare + holder, core + verse})
