@@ -16,12 +16,14 @@ TEST(Material, Wubi98TableFromItsRankedSource) {
         return bytes;
     };
     const TempFile full("full.txt", utf16(U"工\taaaa\r\n戈\tagnt\r\n\U00020000\taaab\r\n")),
-        ranked("ranked.txt", utf16(U"\U00020000\ta\r\n工\ta\r\n戈\ta\r\n工\taaaa\r\n戈\tag\r\n戈"
-                                   U"\tagnt\r\n")),
-        out("t98.yaml");
+        ranked("ranked.txt",
+               utf16(U"\U00020000\ta\r\n工\ta\r\n\r\n戈\ta\r\n工\taaaa\r\n戈\tag\r\n戈"
+                     U"\tagnt\r\n")),
+        longer("longer.txt", utf16(U"工\taaaab\r\n")), out("t98.yaml");
     std::string failure;
     ASSERT_TRUE(WriteTable98(full.path.c_str(), ranked.path.c_str(), out.path.c_str(), failure));
     const std::string table = out.read();
     EXPECT_EQ(table.substr(table.find("...\n\n") + 5), u8"工\taaaa\n戈\tag\n戈\tagnt\n");
     EXPECT_FALSE(WriteTable98(out.path.c_str(), ranked.path.c_str(), out.path.c_str(), failure));
+    EXPECT_FALSE(WriteTable98(full.path.c_str(), longer.path.c_str(), out.path.c_str(), failure));
 }

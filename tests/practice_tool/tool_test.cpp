@@ -49,7 +49,7 @@ TEST(Tool, CommandLinesInBothLanguages) {
     // The arguments, the language, the exit code and what the output holds.
     const std::tuple<std::vector<std::string>, Language, int, std::string> cases[] = {
         {{"--help"}, zh, exitClean, "用法：practice_tool [--wubi=86|98] 命令"},
-        {{"check", P}, en, exitClean, "2$lines 4-6$一$g$一级简码\n"},
+        {{"check", P}, en, exitClean, "1  lines 1-3$2  lines 4-6$一$g$一级简码\n"},
         {{"check", f.odd.path}, en, exitClean, "1-3$的$rqyy$全\\x01码a\\x81\\x02\n"},
         {{"check", "-q", P}, zh, exitClean, "2 组，0 个警告"},
         {{"check", "-q", f.crs.path}, en, exitFindings, "1 entries, 5 warnings"},

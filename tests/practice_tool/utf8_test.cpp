@@ -15,6 +15,7 @@ TEST(Utf8, ReadsWellFormedSequencesOnly) {
         {"\xED\xA0\x80", 0},     // a surrogate
         {"\xF4\x90\x80\x80", 0}, // beyond U+10FFFF
         {"\xF5\x80\x80\x80", 0},
+        {"\xF9\x90\x80\x80", 0}, // no lead byte, though its bits would fit
         {"\x80", 0},
         {"\xE7\x9A", 0}, // cut short
         {"\xE7\x41\x84", 0},
