@@ -20,7 +20,7 @@ TEST(Convert, TurnsUtf8AndGbkIntoGbkWithCrLf) {
 // What the conversion refuses, on its line.
 TEST(Convert, RefusesWhatWouldNotLoadAsWritten) {
     const std::tuple<std::u32string, Problem> cases[] = {
-        {U"的\nrqyy\n笑\U0001F600", {3, Msg::noGbkForm, {"U+1F600"}}},
+        {U"的\nrqyy\n笑\U0001F600" + std::u32string(77, U'x'), {3, Msg::noGbkForm, {"U+1F600"}}},
         {U"x\n" + std::u32string(77, U'x') + U"的", {2, Msg::lineTooLong, {"79", "78"}}},
     };
     for (const auto& [characters, expected] : cases) {

@@ -11,8 +11,8 @@ TEST(RadicalDataFile, ReadsTheLinesItWrites) {
     ASSERT_TRUE(ReadRadicalData(data.path.c_str(), {U'的', U'王'}, glyphs, problem));
     EXPECT_EQ(glyphs, (std::map<char32_t, std::u32string>{{U'的', U"\uE0E1\uE124\uE147\uE13D"}}));
 
-    for (const std::string& bad :
-         {u8"的\t※ab※", u8"的※a※", u8"的\t", u8"的\t※a", u8"的\t※※", "\xFF\t\xE2\x80\xBB"}) {
+    for (const std::string& bad : {u8"的\t※ab※", u8"的※a※", u8"的 ※a※", u8"的\t", u8"的\t※a",
+                                   u8"的\t※※", "\xFF\t\xE2\x80\xBB"}) {
         const TempFile malformed("bad-zigen.txt", u8"一\t※\uE001※\n" + bad + "\n");
         EXPECT_FALSE(ReadRadicalData(malformed.path.c_str(), {}, glyphs, problem)) << bad;
         EXPECT_EQ(problem, (Problem{2, Msg::radicalsMalformed, {}})) << bad;

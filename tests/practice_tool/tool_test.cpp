@@ -88,6 +88,7 @@ TEST(Tool, CommandLinesInBothLanguages) {
         {{"make", "--number=3", T, O}, en, exitFailed, "Usage: practice_tool make"},
         {{"make", T, O, "--wubi=97"}, en, exitFailed, "not a value of --wubi"},
         {{"--code=1", "make", T, O}, en, exitFailed, "option '--code=1'\n\"practice_tool --help"},
+        {{"--seed=1", "make", T, O}, en, exitFailed, "unknown option '--seed=1'"},
         {{"--wubi=98"}, en, exitFailed, "Usage: practice_tool [--wubi=86|98] COMMAND"},
         {{"frobnicate"}, zh, exitFailed, "没有“frobnicate”这个命令"},
         {{}, en, exitFailed, "Usage: practice_tool [--wubi=86|98] COMMAND"},
