@@ -16,6 +16,10 @@ TEST(Check, WarnsAboutEachFaultAndListsWhatTheLoaderLoads) {
         {good + "\x1A", {}},
         {"联\r\nbud\r\n通\r\n", {}}, // GBK with bytes UTF-8 uses too
         {good + "人\r\nw\r\n" + std::string(79, 'x'), {}},
+        {"的\r\nrqyy\r\n" + std::string(80, 'x'),
+         {{3, Msg::reasonCut, {"79"}},
+          {3, Msg::longLine, {"80", "78", "2"}},
+          {3, Msg::incompleteEntry, {}}}},
         {"\xEF\xBB\xBF" + good, {{0, Msg::byteOrderMark, {}}, {1, Msg::severalCharacters, {"3"}}}},
         {std::string("\xFF\xFE\x84\x76\r\0\n\0", 8),
          {{0, Msg::utf16, {}},
