@@ -26,4 +26,5 @@ TEST(Material, Wubi98TableFromItsRankedSource) {
     EXPECT_EQ(table.substr(table.find("...\n\n") + 5), u8"工\taaaa\n戈\tag\n戈\tagnt\n");
     EXPECT_FALSE(WriteTable98(out.path.c_str(), ranked.path.c_str(), out.path.c_str(), failure));
     EXPECT_FALSE(WriteTable98(full.path.c_str(), longer.path.c_str(), out.path.c_str(), failure));
+    EXPECT_FALSE(WriteTable98("missing.txt", "missing.txt", out.path.c_str(), failure));
 }

@@ -22,6 +22,7 @@ struct RowFiles {
                    "的\r\nrqyy\r\nx\r\n的\r\nRQY\r\nx\r\n的\r\nrqya\r\nx\r\n的\r\nrq1\r\nx\r\n"};
     TempFile wide{"l.txt", std::string(79, 'x') + "\n"};
     TempFile odd{"c.txt", "的\r\nrqyy\r\n全\x01码a\x81\x02\r\n"}; // control bytes as escapes
+    TempFile cut{"k.txt", "的\r\nrqyy\r\n" + std::string(80, 'r') + "\r\n一\r\ng\r\n"};
     TempFile crs{"r.txt", "的\r\nrqyy\r\nr\r" + std::string(100, 'r') + "\rr\r\n"};
 };
 
@@ -52,6 +53,7 @@ TEST(Tool, CommandLinesInBothLanguages) {
         {{"check", P}, en, exitClean, "1  lines 1-3$2  lines 4-6$一$g$一级简码\n"},
         {{"check", f.odd.path}, en, exitClean, "1-3$的$rqyy$全\\x01码a\\x81\\x02\n"},
         {{"check", "-q", P}, zh, exitClean, "2 组，0 个警告"},
+        {{"check", f.cut.path}, en, exitFindings, "2  lines 3+79,4,5"},
         {{"check", "-q", f.crs.path}, en, exitFindings, "1 entries, 5 warnings"},
         {{"check", "-q", W}, en, exitFindings, "w.txt:8: warning: rqya is not a Wubi 86 code"},
         {{"check", W, "--wubi=98", "-q"}, en, exitFindings, "4 entries, 2 warnings"},
